@@ -1,0 +1,92 @@
+#include "board_model.h"
+
+#include <cassert>
+
+namespace quill {
+
+namespace {
+constexpr std::array<PieceNum, 8> kBlackBackRank = {Brook, Bknight, Bbishop, BQueen, Bking, Bbishop, Bknight, Brook};
+constexpr std::array<PieceNum, 8> kWhiteBackRank = {Wrook, Wknight, Wbishop, WQueen, wking, Wbishop, Wknight, Wrook};
+}  // namespace
+
+BoardModel::BoardModel() { pieces_.fill(None); }
+
+void BoardModel::validate(int col, int row, std::int32_t number)
+{
+    if (!onBoard(col, row))
+        throw ControlError(number, error::InvalidSquareText);
+}
+
+void BoardModel::SetSquare(PieceNum code, int index)
+{
+    assert(index >= 1 && index <= 64);
+    pieces_[static_cast<std::size_t>(index)] = code;
+    if (observer_)
+        observer_->squareChanged(index);
+}
+
+PieceNum BoardModel::codeAt(int index) const
+{
+    assert(index >= 1 && index <= 64);
+    return pieces_[static_cast<std::size_t>(index)];
+}
+
+void BoardModel::NewGame()
+{
+    for (int k = 1; k <= 64; ++k)
+        SetSquare(None, k);
+    for (int col = 1; col <= 8; ++col)
+        SetSquare(kBlackBackRank[static_cast<std::size_t>(col - 1)], SquareIndex(col, 1));
+    for (int col = 1; col <= 8; ++col)
+        SetSquare(Bpawn, SquareIndex(col, 2));
+    for (int col = 1; col <= 8; ++col)
+        SetSquare(Wpawn, SquareIndex(col, 7));
+    for (int col = 1; col <= 8; ++col)
+        SetSquare(kWhiteBackRank[static_cast<std::size_t>(col - 1)], SquareIndex(col, 8));
+}
+
+void BoardModel::Clear()
+{
+    for (int k = 1; k <= 64; ++k)
+        SetSquare(None, k);
+}
+
+PieceNum BoardModel::piece(std::int16_t col, std::int16_t row) const
+{
+    validate(col, row, error::InvalidSquareOnRead);
+    return pieces_[static_cast<std::size_t>(SquareIndex(col, row))];
+}
+
+void BoardModel::setPiece(std::int16_t col, std::int16_t row, PieceNum code)
+{
+    validate(col, row);
+    if (designMode_)
+        throw ControlError(error::SetNotPermittedAtDesignTime, error::DesignTimeText);
+    persistedPiece_ = static_cast<std::int16_t>(code);
+    if (observer_)
+        observer_->propertyChanged("Piece");
+    SetSquare(code, SquareIndex(col, row));
+}
+
+void BoardModel::MovePiece(std::int16_t fromCol, std::int16_t fromRow, std::int16_t toCol, std::int16_t toRow)
+{
+    validate(fromCol, fromRow);
+    validate(toCol, toRow);
+    const PieceNum moving = pieces_[static_cast<std::size_t>(SquareIndex(fromCol, fromRow))];
+    SetSquare(moving, SquareIndex(toCol, toRow));
+    SetSquare(None, SquareIndex(fromCol, fromRow));
+}
+
+bool BoardModel::IsSelected(std::int16_t col, std::int16_t row) const
+{
+    validate(col, row);
+    return selected_[static_cast<std::size_t>(SquareIndex(col, row))];
+}
+
+void BoardModel::setSelected(std::int16_t col, std::int16_t row, bool on)
+{
+    validate(col, row);
+    selected_[static_cast<std::size_t>(SquareIndex(col, row))] = on;
+}
+
+}  // namespace quill

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "run_mode.h"
+
+using namespace morvane;
+
+TEST(RunMode, CommandLineTable)
+{
+    const struct {
+        const char* line;
+        RunMode mode;
+    } rows[] = {
+        {"", RunMode::Settings},
+        {"   ", RunMode::Settings},
+        {"/c", RunMode::Settings},
+        {"/c:1234", RunMode::Settings},
+        {"  /s  ", RunMode::FullScreen},
+        {"/S", RunMode::FullScreen},
+        {"/p 1234", RunMode::Preview},
+        {"/P:1234", RunMode::Preview},
+        {"/e", RunMode::SettingsOnImport},
+        {"/x", RunMode::FullScreen},
+        {"hello", RunMode::FullScreen},
+        {"/", RunMode::FullScreen},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(runModeFor(row.line), row.mode) << '"' << row.line << '"';
+}
+
+TEST(RunMode, WindowHandleIsTheTrailingRunOfDigits)
+{
+    EXPECT_EQ(ParseWindowHandle("/P 1234"), 1234);
+    EXPECT_EQ(ParseWindowHandle("/P:1234  "), 1234);
+    EXPECT_EQ(ParseWindowHandle("/P12a34"), 34);
+    EXPECT_EQ(ParseWindowHandle("4294967295"), 4294967295LL);
+    EXPECT_FALSE(ParseWindowHandle("/P"));
+    EXPECT_FALSE(ParseWindowHandle("/P 12x"));
+    EXPECT_FALSE(ParseWindowHandle("/P 99999999999"));
+}
+
+TEST(RunMode, DataFolderAlwaysEndsInASeparator)
+{
+    EXPECT_EQ(dataFolder("", "/opt/morvane3"), "/opt/morvane3/");
+    EXPECT_EQ(dataFolder("/data", "/opt"), "/data/");
+    EXPECT_EQ(dataFolder("/data/", "/opt"), "/data/");
+    EXPECT_EQ(dataFolder("C:\\Morvane\\", "/opt"), "C:\\Morvane\\");
+}
