@@ -1,0 +1,91 @@
+#include "game_index.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using morvane::FindEventTag;
+using morvane::GameSpan;
+using morvane::GameText;
+using morvane::IndexGames;
+
+namespace {
+
+// The dialog's scan, literally: T = text & CR LF, InStr searches, 1-based.
+std::vector<GameSpan> literalScan(const std::string& file)
+{
+    const std::string t = file + "\r\n";
+    auto inStr = [&t](std::int64_t start, const std::string& what) -> std::int64_t {
+        auto pos = t.find(what, static_cast<std::size_t>(start - 1));
+        return pos == std::string::npos ? 0 : static_cast<std::int64_t>(pos) + 1;
+    };
+    std::vector<GameSpan> games;
+    std::int64_t p = 0;
+    for (;;) {
+        std::int64_t e = inStr(p + 1, "[Event ");
+        p = e;
+        if (e == 0)
+            break;
+        std::int64_t n = inStr(e + 1, "[Event ");
+        if (n == 0)
+            n = static_cast<std::int64_t>(t.size());
+        games.push_back({e, n - 1});
+    }
+    return games;
+}
+
+} // namespace
+
+TEST(GameIndex, FirstGameAtFirstCharacterBeginsAtOne)
+{
+    auto games = IndexGames("[Event \"a\"]\n1. e4 1-0\n");
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].begin, 1);
+}
+
+TEST(GameIndex, LastGameKeepsItsMarker)
+{
+    const std::string file = "[Event \"a\"]\n\n1. e4 e5 1-0\n[Event \"b\"]\n\n1. d4 0-1\n";
+    auto games = IndexGames(file);
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(GameText(file, games[0]), "[Event \"a\"]\n\n1. e4 e5 1-0");
+    EXPECT_EQ(GameText(file, games[1]), "[Event \"b\"]\n\n1. d4 0-1\n");
+    EXPECT_EQ(games[1].end, static_cast<std::int64_t>(file.size()) + 1);
+}
+
+TEST(GameIndex, TextBeforeFirstEventBelongsToNoGame)
+{
+    auto games = IndexGames("; comment [Event\n[Event \"x\"]");
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].begin, 18);
+}
+
+TEST(GameIndex, NoEventNoGames)
+{
+    EXPECT_TRUE(IndexGames("").empty());
+    EXPECT_TRUE(IndexGames("[Event").empty());
+    EXPECT_TRUE(IndexGames("[Event\"x\"]").empty());
+    EXPECT_EQ(FindEventTag("", 1), 0);
+}
+
+TEST(GameIndex, AgreesWithLiteralScanOnGeneratedTexts)
+{
+    // Texts built from fragments that straddle the 16-byte blocks of the fast search.
+    const char* pieces[] = {"[Event ", "[E",       "vent ",           "[", "E", "x", "\n", "[Event",
+                            " ",       "[[Event ", "abcdefghijklmnop"};
+    std::uint32_t seed = 12345;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        int n = static_cast<int>(seed % 40);
+        for (int i = 0; i < n; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += pieces[(seed >> 16) % (sizeof pieces / sizeof *pieces)];
+        }
+        seed = seed * 1103515245u + 12345u;
+        ASSERT_EQ(IndexGames(text), literalScan(text)) << text;
+        for (std::int64_t from = 1; from <= static_cast<std::int64_t>(text.size()) + 1; ++from) {
+            auto pos = text.find("[Event ", static_cast<std::size_t>(from - 1));
+            ASSERT_EQ(FindEventTag(text, from), pos == std::string::npos ? 0 : static_cast<std::int64_t>(pos) + 1);
+        }
+    }
+}
