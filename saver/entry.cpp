@@ -7,7 +7,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
+#include "foreign_window.h"
 #include "frm_settings.h"
 #include "saver_window.h"
 #include "settings_store.h"
@@ -51,6 +53,21 @@ void armTestHooks(QApplication& app)
         }
         QCoreApplication::exit(0);
     });
+}
+
+// The preview stands a little inside its host's window, as the host's dialog expects.
+constexpr QPoint kPreviewOffset(20, 2);
+
+// The host destroys its window without telling us; the preview then has nothing
+// left to show and ends.
+void watchHost(QApplication& app, WId host)
+{
+    auto* poll = new QTimer(&app);
+    QObject::connect(poll, &QTimer::timeout, &app, [host] {
+        if (!foreignWindowExists(host))
+            QCoreApplication::exit(0);
+    });
+    poll->start(500);
 }
 
 }  // namespace
@@ -97,9 +114,16 @@ int runEntry(QApplication& app, SettingsStore& store)
             std::fprintf(stderr, "morvane3: /P needs the id of the window to draw the preview in, as in \"/P 1234\".\n");
             return 2;
         }
+        const WId host = static_cast<WId>(*handle);
+        const std::optional<QSize> hostSize = foreignWindowSize(host);
         saver = std::make_unique<SaverWindow>();
         saver->setWindowTitle(QStringLiteral("Morvane 3") + QStringLiteral(" Preview"));
-        saver->show();
+        if (!hostSize || !embedInto(saver.get(), host, kPreviewOffset, *hostSize)) {
+            std::fprintf(stderr, "morvane3: there is no window %lld to draw the preview in.\n",
+                         static_cast<long long>(*handle));
+            return 2;
+        }
+        watchHost(app, host);
         saver->Timer2_Timer();
         break;
     }

@@ -58,7 +58,6 @@ TEST(ProgramStart, EachSwitchOpensItsWindow)
         {"' /s '", "Morvane 3", 2},
         {"/e", "Morvane 3.0 Settings", 5},
         {"whatever", "Morvane 3", 2},
-        {"/p 1234", "Morvane 3 Preview", 3},
     };
     for (const auto& row : rows) {
         const ProgramRun run = runProgram(row.args);
@@ -68,11 +67,18 @@ TEST(ProgramStart, EachSwitchOpensItsWindow)
     }
 }
 
-TEST(ProgramStart, PreviewWithoutAWindowIdIsRefused)
+TEST(ProgramStart, PreviewWithoutAUsableWindowIsRefused)
 {
-    const ProgramRun run = runProgram("/p");
+    ProgramRun run = runProgram("/p");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.out.find("/P needs the id"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("window:"), std::string::npos);
+
+    run = runProgram("/p 0");
+    EXPECT_EQ(run.status, 2);
+    run = runProgram("/p:1234");  // no such window on this display
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.out.find("no window 1234"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("window:"), std::string::npos);
 }
 

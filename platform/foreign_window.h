@@ -1,0 +1,21 @@
+#pragma once
+// Windows that belong to another program: the preview's host window, given by id.
+
+#include <QSize>
+#include <QWidget>
+
+#include <optional>
+
+namespace morvane {
+
+// The inner size of window `id` in pixels, or nothing when there is no such window.
+std::optional<QSize> foreignWindowSize(WId id);
+
+// Whether window `id` still exists.
+bool foreignWindowExists(WId id);
+
+// Makes `widget` a child of window `id`, at `pos` and of `size`, and shows it.
+// False when the window cannot be used.
+bool embedInto(QWidget* widget, WId id, QPoint pos, QSize size);
+
+}  // namespace morvane
