@@ -1,0 +1,69 @@
+#pragma once
+// Reading one SAN move (or a game termination marker) and carrying it out on a
+// board model. The decoder keeps no position of its own: it asks the board for
+// pieces and for pattern legality, and moves pieces with MovePiece / piece let.
+// Castling, en passant and promotion are carried out here.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "board_model.h"
+#include "decoder_host.h"
+
+namespace morvane {
+
+// What a call of ExtractMove did.
+enum class DecodeResult {
+    Moved,    // a move changed the board
+    Marker,   // a game termination marker: status only, nothing moved
+    Skipped,  // "Illegal move": no candidate, the board stays as it was
+    NoEffect, // castling-like text that is no castling, or no side to move
+    Invalid,  // "Invalid Move": unknown first character
+    Failed,   // the move could not be read or carried out; the host was told
+};
+
+struct Square {
+    std::int16_t col = 0; // 1..8 = a..h, 0 = none
+    std::int16_t row = 0; // 1..8 = rank 8..1, 0 = none
+};
+
+class MoveDecoder {
+public:
+    MoveDecoder(quill::BoardModel& board, DecoderHost& host) : board_(board), host_(host) {}
+
+    // Decodes and applies `move` for SideToMove. The text is shortened in place
+    // as it is consumed (callers pass a copy when they need it later).
+    DecodeResult ExtractMove(std::string& move);
+
+    // Fills Candidates with the squares holding `code`, columns a..h outer,
+    // rows (rank 8 down to 1) inner: the tie-break order of GetMove.
+    void FindPieces(quill::PieceNum code);
+    // For a piece move: to-square from the text, from-square among Candidates.
+    // Returns false after "Illegal move" (no candidate reaches the square).
+    bool GetMove(std::string& move);
+    // Chooses among several candidates by the file and rank hints in `prefix`.
+    void GetBestPiece(std::string prefix);
+    // "a".."h" give 1..8; any other text 0.
+    static std::int16_t ColumnNumber(std::string_view letter);
+
+    // Shared state, kept between calls as the callers expect.
+    std::int32_t SideToMove = 2; // 1 White, 2 Black; the caller sets it before each call
+    std::int16_t FromCol = 0;
+    std::int16_t FromRow = 0;
+    std::int16_t ToCol = 0;
+    std::int16_t ToRow = 0;
+    std::int32_t SoundKind = 1; // 1 move, 2 capture
+    std::string StatusText;
+    std::array<Square, 10> Candidates{};
+
+private:
+    DecodeResult decode(std::string& move);
+    bool leavesOwnKingAttacked(const Square& from) const;
+
+    quill::BoardModel& board_;
+    DecoderHost& host_;
+};
+
+} // namespace morvane

@@ -1,0 +1,93 @@
+#pragma once
+// The screensaver's replay: the game loader (Timer2_Timer), one half-move per
+// tick (Timer1_Timer) and the default file's index (EnumDefault). Qt-free; the
+// Saver screen wires widgets and QTimers to it through ReplayScreen, the
+// replay tool runs it with no window.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "board_model.h"
+#include "decoder_host.h"
+#include "dialogs.h"
+#include "move_decoder.h"
+#include "replay_screen.h"
+#include "settings_access.h"
+
+namespace morvane {
+
+class MoveSounds;
+
+// Optional listener for whoever reports on the replay (the tool, tests).
+class ReplayObserver {
+public:
+    virtual ~ReplayObserver() = default;
+    // A load begins (before the board is reset): the previous game is over.
+    virtual void loadStarting() {}
+    // Game `gameNumber` stands on the board and its move lines are built.
+    virtual void gameLoaded(std::int32_t /*gameNumber*/) {}
+    // One White or Black field went through the decoder.
+    virtual void halfMoveDecoded(const std::string& /*san*/, DecodeResult /*result*/) {}
+};
+
+class ReplayEngine : private DecoderHost {
+public:
+    // `dataFolder` holds default.pgn and ends in "/" (one is added when
+    // missing). `sounds` may be null (no sound at all).
+    ReplayEngine(quill::BoardModel& board, ReplayScreen& screen, Dialogs& dialogs, SettingsAccess& settings,
+                 MoveSounds* sounds, std::string dataFolder);
+
+    // The game loader: chooses the next game, cuts it out of the PGN file,
+    // shows its tags, builds its move lines and starts Timer1.
+    void Timer2_Timer();
+    // One half-move, or the end of the game when the move lines run out.
+    void Timer1_Timer();
+    // Indexes the games of the file at `path` (trimmed in place) into
+    // MatchBegin<n>, MatchEnd<n> and NumOfGames, as the settings dialog's scan
+    // does. Returns false when the file cannot be read (nothing is stored).
+    bool EnumDefault(std::string& path);
+
+    // State the screen reads or sets.
+    std::int32_t GameNumber = 0; // 1-based; the Saver sets FirstGame - 1 before the first load
+    std::int32_t MoveIndex = 0;  // the move line to play next
+    std::string ResultTag;       // survives games without a Result tag
+    std::string GameResult;      // the termination marker of the game last listed
+    // The move lines of the current game (List1), "<n>. " + White + Black fields.
+    const std::vector<std::string>& moveLines() const { return moveLines_; }
+    std::int32_t SideToMove() const { return decoder_.SideToMove; }
+    const MoveDecoder& decoder() const { return decoder_; }
+
+    void setObserver(ReplayObserver* observer) { observer_ = observer; }
+    // The random source of the Random setting, a number in [0, 1). By default
+    // a generator seeded from the clock at every load.
+    void setRandomSource(std::function<double()> source) { random_ = std::move(source); }
+
+private:
+    // DecoderHost
+    void showStatus(const std::string& text) override;
+    void requestSound(int kind, SoundCause cause) override;
+    void illegalMove() override;
+    void invalidMove() override;
+    void decodeFailed() override;
+
+    // Loader steps
+    bool locateGame(std::int64_t& begin, std::int64_t& end, std::string& pgnFile);
+    void giveUp(bool unload);
+    void showTags(std::string_view gameText);
+
+    quill::BoardModel& board_;
+    ReplayScreen& screen_;
+    Dialogs& dialogs_;
+    SettingsAccess& settings_;
+    MoveSounds* sounds_;
+    std::string dataFolder_;
+    MoveDecoder decoder_;
+    std::vector<std::string> moveLines_;
+    ReplayObserver* observer_ = nullptr;
+    std::function<double()> random_;
+    bool ended_ = false; // the program was told to end
+};
+
+} // namespace morvane
