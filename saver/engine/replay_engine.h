@@ -11,7 +11,7 @@
 
 #include "board_model.h"
 #include "decoder_host.h"
-#include "dialogs.h"
+#include "dialogs.h"  // platform/: the one Qt-free Dialogs interface
 #include "move_decoder.h"
 #include "replay_screen.h"
 #include "settings_access.h"
