@@ -12,6 +12,7 @@ renderer draws (paths, solid fills, gradients, strokes).
 """
 
 import os
+import random
 import sys
 
 AXIS = 50.0
@@ -282,11 +283,11 @@ def modern_queen():
     p = Piece()
     modern_stand(p, 58, 53)
     p.body(sym(28, [("L", (17.5, 28)), ("L", (8.5, 56)), ("L", (0, 56))]))
-    crown, tips = coronet(12, 22, 29, 19, 2, 1.2)
+    crown, tips = coronet(12, 24, 29, 19.5, 2, 1.5)
     p.body(crown)
     for dx, y in tips:
-        p.body(circle(50 + dx, y, 3.3))
-        p.body(circle(50 - dx, y, 3.3))
+        p.body(circle(50 + dx, y - 0.5, 2.8))
+        p.body(circle(50 - dx, y - 0.5, 2.8))
     p.body(rrect(25, 31, 19.5, 2))
     p.seam(seam(25, 15)).seam(seam(31, 15))
     modern_collar(p, 53)
@@ -351,7 +352,7 @@ def alpha_knight():
     p.dot("M 35,27 C 38,25.5 41.5,27 42.5,30.5 C 39,31 36.5,29.5 35,27 Z")
     p.dot(circle(19, 47, 1.3))
     p.line("M 51,49 C 50,44 47,40 42,38")
-    p.line("M 64,19 L 70,23 L 67,26 L 74,31 L 70,34 L 77,41 L 73,44 L 78,52 L 74,55 L 78,64 L 73,67 L 74,78")
+    p.line("M 64,19 L 70,23 L 67,26 L 74,31 L 70,34 L 77,41 L 73,44 L 78,52 L 74,55 L 78,64 L 73,67 L 73,77")
     p.seam(seam(79.5, 15))
     return p
 
@@ -387,11 +388,11 @@ def alpha_king():
     p = Piece()
     alpha_stem(p, 61, 8.5)
     alpha_plinth(p)
-    p.body(sym(2, [("L", (2.6, 2)), ("L", (2.6, 6)), ("L", (7, 6)), ("L", (7, 10)), ("L", (2.6, 10)),
-                   ("L", (2.6, 16)), ("L", (0, 16))]))
-    p.body("M 40,57 L 34,36 C 24,34 20,24 28,19 C 36,14 46,20 50,27 C 54,20 64,14 72,19 C 80,24 76,34 66,36 "
-           "L 60,57 Z")
-    p.body(sym(13, [("C", (5, 13), (7, 18), (7, 26)), ("L", (0, 26))]))
+    p.body(sym(0, [("L", (3, 0)), ("L", (3, 4)), ("L", (8, 4)), ("L", (8, 8.5)), ("L", (3, 8.5)),
+                   ("L", (3, 14)), ("L", (0, 14))]))
+    p.body("M 40,57 L 33,37 C 25,35 20,29 22,24 C 25,16 38,16 46,23 L 50,27 L 54,23 C 62,16 75,16 78,24 "
+           "C 80,29 75,35 67,37 L 60,57 Z")
+    p.body(sym(12, [("C", (5.5, 12), (7.5, 17), (7.5, 29)), ("L", (0, 29))]))
     p.body(pill(55, 61.5, 15.5))
     p.line("M 34,36 Q 50,41 66,36")
     p.seam(seam(79.5, 15)).seam(seam(55, 11)).seam(seam(61.5, 11))
@@ -427,8 +428,9 @@ def castles_rook():
     p = Piece()
     p.body(sym(34, [("L", (16, 34)), ("C", (21, 48), (21, 66), (18, 81)), ("L", (0, 81))]))
     castles_base(p)
-    p.body(sym(20, [("C", (0, 13), (6, 13), (6, 20)), ("L", (9, 20)), ("C", (9, 13), (15, 13), (15, 20)),
-                    ("L", (17, 20)), ("C", (19, 13), (25, 15), (24, 22)), ("C", (23, 30), (20, 35), (0, 36))]))
+    p.body(sym(14, [("L", (2.5, 14)), ("Q", (4.5, 14), (4.5, 16)), ("L", (4.5, 21.5)), ("L", (10, 21.5)),
+                    ("L", (10, 16.5)), ("Q", (10, 14), (12.5, 14)), ("L", (21, 14)), ("Q", (24, 14), (24, 17)),
+                    ("L", (24, 24)), ("C", (24, 31), (21, 35), (0, 36))]))
     p.add("accent", pill(33, 39.5, 19))
     p.line("M 36,54 L 64,54 M 36,67 L 64,67 M 50,41 L 50,54 M 43,54 L 43,67 M 57,54 L 57,67 M 50,67 L 50,78")
     return p
@@ -451,10 +453,10 @@ def castles_bishop():
     p = Piece()
     castles_stem(p, 60, 8.5)
     castles_base(p)
-    p.body(sym(17, [("C", (10, 19), (19, 29), (19, 39)), ("C", (19, 49), (12, 55), (0, 55))]))
-    p.body(circle(50, 12, 6))
+    p.body(sym(14, [("C", (9, 17), (18, 27), (18, 38)), ("C", (18, 48), (12, 55), (0, 55))]))
+    p.body(circle(50, 9.5, 5))
     p.add("accent", pill(51.5, 59.5, 16.5))
-    p.line(line((62, 25), (51, 38)))
+    p.line(line((61.5, 23), (51.5, 35)))
     return p
 
 
@@ -463,9 +465,9 @@ def castles_queen():
     castles_stem(p, 60, 9)
     castles_base(p)
     p.body(sym(30, [("L", (19, 30)), ("C", (17, 40), (11, 50), (9, 57)), ("L", (0, 57))]))
-    p.body(sym(17, [("L", (4, 25)), ("L", (10, 17)), ("L", (15, 25)), ("L", (21, 18)), ("L", (20, 31)),
-                    ("L", (0, 31))]))
-    for dx, y, r in ((0, 14, 4.6), (10, 15, 3.6), (21, 16, 3.6)):
+    p.body(sym(13, [("L", (5, 26)), ("L", (10.5, 14.5)), ("L", (15.5, 26)), ("L", (21.5, 16.5)),
+                    ("L", (20.5, 31)), ("L", (0, 31))]))
+    for dx, y, r in ((0, 10, 3.8), (10.5, 12, 3.1), (21.5, 14, 3.1)):
         p.body(circle(50 + dx, y, r))
         if dx:
             p.body(circle(50 - dx, y, r))
@@ -479,11 +481,11 @@ def castles_king():
     castles_stem(p, 61, 9)
     castles_base(p)
     p.body(sym(30, [("L", (18, 30)), ("C", (16, 40), (11, 50), (9, 58)), ("L", (0, 58))]))
-    p.body(sym(15, [("C", (9, 15), (17, 20), (17, 29)), ("L", (0, 29))]))
-    p.body(sym(4, [("L", (3, 4)), ("L", (3, 7.5)), ("L", (7, 7.5)), ("L", (7, 12.5)), ("L", (3, 12.5)),
-                   ("L", (3, 17)), ("L", (0, 17))]))
-    for x, y in ((50, 3.5), (42.5, 10), (57.5, 10)):
-        p.body(circle(x, y, 3))
+    p.body(sym(1.5, [("L", (3.6, 1.5)), ("L", (3.6, 6.5)), ("L", (10, 6.5)), ("L", (10, 12)), ("L", (3.6, 12)),
+                     ("L", (3.6, 20)), ("L", (0, 20))]))
+    for x, y in ((50, 0.5), (39.5, 9.25), (60.5, 9.25)):
+        p.body(circle(x, y, 2.8))
+    p.body(sym(17, [("C", (9, 17), (17, 21), (17, 29)), ("L", (0, 29))]))
     p.add("accent", pill(26, 33, 20))
     p.add("accent", pill(54, 61, 16.5))
     return p
@@ -668,7 +670,7 @@ PREVIEW_LOOK = Look(13, 12.2, 12.6, 0.55, 0.6, Side("#ffffff", "#111111", "#1111
 
 
 def square_svg(size, colours, grain=None, vertical=False):
-    """One board square, flat or with a soft wood grain."""
+    """One board square, flat or with a soft wood grain along (or across) it."""
     out = [svg_head(size)]
     if len(colours) == 1:
         out.append('<rect x="0" y="0" width="%s" height="%s" fill="%s"/>\n' % (size, size, colours[0]))
@@ -677,27 +679,23 @@ def square_svg(size, colours, grain=None, vertical=False):
         out.append("<defs>" + gradient("wood", stops, not vertical) + "</defs>\n")
         out.append('<rect x="0" y="0" width="%s" height="%s" fill="url(#wood)"/>\n' % (size, size))
     if grain:
-        colour, opacity, waves = grain
-        for i, (pos, amp, phase) in enumerate(waves):
-            pts = []
-            for k in range(5):
-                a = pos + (amp if (k + phase) % 2 else -amp)
-                b = k * size / 4.0
-                pts.append((a, b) if vertical else (b, a))
-            d = "M " + pt(*pts[0])
-            for k in range(1, 5):
-                mid = ((pts[k - 1][0] + pts[k][0]) / 2.0, (pts[k - 1][1] + pts[k][1]) / 2.0)
-                d += " Q " + pt(*pts[k - 1]) + " " + pt(*mid) if k > 1 else " L " + pt(*mid)
-            d += " L " + pt(*pts[4])
-            width = 0.6 if i % 3 else 1.1
+        colour, opacity, seed = grain
+        rnd = random.Random(seed)  # fixed seed: the same grain on every run
+        pos = rnd.uniform(0.5, 2.5)
+        while pos < size - 0.5:
+            nodes = [(k * size / 6.0, pos + rnd.uniform(-0.7, 0.7)) for k in range(7)]
+            if vertical:
+                nodes = [(b, a) for a, b in nodes]
+            d = "M " + pt(*nodes[0])
+            for k in range(1, 6):
+                mid = ((nodes[k][0] + nodes[k + 1][0]) / 2.0, (nodes[k][1] + nodes[k + 1][1]) / 2.0)
+                d += " Q " + pt(*nodes[k]) + " " + pt(*mid)
+            d += " L " + pt(*nodes[6])
             out.append('<path d="%s" fill="none" stroke="%s" stroke-opacity="%s" stroke-width="%s"/>\n'
-                       % (d, colour, num(opacity), num(width)))
+                       % (d, colour, num(opacity * rnd.uniform(0.5, 1.0)), num(rnd.uniform(0.35, 1.0))))
+            pos += rnd.uniform(2.0, 5.5)
     out.append("</svg>\n")
     return "".join(out)
-
-
-GRAIN = [(3, 0.4, 0), (7.5, 0.6, 1), (11, 0.3, 0), (16, 0.5, 1), (20.5, 0.4, 0), (23, 0.6, 1), (28.5, 0.35, 0),
-         (32, 0.55, 1), (36.5, 0.4, 0), (41, 0.5, 1), (45.5, 0.3, 0)]
 
 
 def main():
@@ -708,9 +706,9 @@ def main():
     write(os.path.join(root, "modern", "dark.svg"), square_svg(49, ["#7f93a6"]))
     write_set(os.path.join(root, "classic"), CLASSIC_LOOK, CLASSIC)
     write(os.path.join(root, "classic", "light.svg"),
-          square_svg(49, ["#ecd2a4", "#e5c592", "#eacd9d"], ("#b98d56", 0.3, GRAIN)))
+          square_svg(49, ["#ecd2a4", "#e5c592", "#eacd9d"], ("#b08350", 0.45, 7)))
     write(os.path.join(root, "classic", "dark.svg"),
-          square_svg(49, ["#a9743f", "#9a6737", "#a56f3c"], ("#6b4220", 0.3, GRAIN), vertical=True))
+          square_svg(49, ["#a9743f", "#9a6737", "#a56f3c"], ("#5e3a1c", 0.45, 11), vertical=True))
     write_set(os.path.join(root, "alpha"), ALPHA_LOOK, ALPHA)
     write_set(os.path.join(root, "castles"), CASTLES_LOOK, CASTLES)
     write_set(os.path.join(root, "preview"), PREVIEW_LOOK, PREVIEW)
