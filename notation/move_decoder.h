@@ -43,7 +43,9 @@ public:
     // For a piece move: to-square from the text, from-square among Candidates.
     // Returns false after "Illegal move" (no candidate reaches the square).
     bool GetMove(std::string& move);
-    // Chooses among several candidates by the file and rank hints in `prefix`.
+    // Chooses among the candidates GetMove found reaching the to-square, by the
+    // file and rank hints in `prefix`; of those that fit, the one that does not
+    // leave its own king attacked when it is the only such, else the first.
     void GetBestPiece(std::string prefix);
     // "a".."h" give 1..8; any other text 0.
     static std::int16_t ColumnNumber(std::string_view letter);
@@ -60,10 +62,13 @@ public:
 
 private:
     DecodeResult decode(std::string& move);
-    bool leavesOwnKingAttacked(const Square& from) const;
+    bool leavesOwnKingAttacked(const Square& from);
 
     quill::BoardModel& board_;
     DecoderHost& host_;
+    // The candidates that reach the to-square by pattern, in scan order (GetMove).
+    std::array<Square, 10> reach_{};
+    std::size_t reachCount_ = 0;
 };
 
 } // namespace morvane

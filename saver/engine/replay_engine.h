@@ -11,7 +11,7 @@
 
 #include "board_model.h"
 #include "decoder_host.h"
-#include "dialogs.h"  // platform/: the one Qt-free Dialogs interface
+#include "dialogs.h" // platform/: the one Qt-free Dialogs interface
 #include "move_decoder.h"
 #include "replay_screen.h"
 #include "settings_access.h"
@@ -73,9 +73,9 @@ private:
     void decodeFailed() override;
 
     // Loader steps
-    bool locateGame(std::int64_t& begin, std::int64_t& end, std::string& pgnFile);
-    void giveUp(bool unload);
+    void readSpan(std::int64_t& begin, std::int64_t& end);
     void showTags(std::string_view gameText);
+    DecodeResult play(const std::string& san);
 
     quill::BoardModel& board_;
     ReplayScreen& screen_;

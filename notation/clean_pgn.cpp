@@ -1,0 +1,207 @@
+#include "clean_pgn.h"
+
+#include <cstring>
+
+namespace morvane {
+
+namespace {
+
+// A double-quoted value inside a bracket group, starting at the quote `p`:
+// returns the position just after its closing quote, or nullptr when the value
+// does not close on its line (then the quote is an ordinary character).
+// Backslash escapes a quote or a backslash, as in tag values.
+const char* skipQuoted(const char* p, const char* end)
+{
+    for (const char* q = p + 1; q < end; ++q) {
+        if (*q == '\\' && q + 1 < end && (q[1] == '"' || q[1] == '\\')) {
+            ++q;
+            continue;
+        }
+        if (*q == '"')
+            return q + 1;
+        if (*q == '\n' || *q == '\r')
+            return nullptr;
+    }
+    return nullptr;
+}
+
+// Stage 1. A group runs from "[" to the first "]" after it that is not inside a
+// quoted value. A "]" before the first remaining "[" is an imbalance when a "["
+// still follows anywhere; when none follows, the rest of the text stays as it is.
+bool removeBracketGroups(std::string& s)
+{
+    if (s.find_first_of("[]") == std::string::npos)
+        return true;
+    std::string out;
+    out.reserve(s.size());
+    const char* p = s.data();
+    const char* end = p + s.size();
+    while (p < end) {
+        const char* open = static_cast<const char*>(std::memchr(p, '[', static_cast<std::size_t>(end - p)));
+        const char* stop = open ? open : end;
+        const char* stray = static_cast<const char*>(std::memchr(p, ']', static_cast<std::size_t>(stop - p)));
+        if (stray) {
+            if (open)
+                return false;
+            out.append(p, end);
+            break;
+        }
+        if (!open) {
+            out.append(p, end);
+            break;
+        }
+        out.append(p, open);
+        const char* q = open + 1;
+        for (;;) {
+            if (q >= end)
+                return false;
+            if (*q == ']')
+                break;
+            if (*q == '"') {
+                if (const char* after = skipQuoted(q, end)) {
+                    q = after;
+                    continue;
+                }
+            }
+            ++q;
+        }
+        p = q + 1;
+    }
+    s.swap(out);
+    return true;
+}
+
+// Stage 2: "{" pairs with the first "}" after it; no nesting.
+bool removeComments(std::string& s)
+{
+    if (s.find_first_of("{}") == std::string::npos)
+        return true;
+    std::string out;
+    out.reserve(s.size());
+    const char* p = s.data();
+    const char* end = p + s.size();
+    while (p < end) {
+        const char* open = static_cast<const char*>(std::memchr(p, '{', static_cast<std::size_t>(end - p)));
+        const char* stop = open ? open : end;
+        const char* stray = static_cast<const char*>(std::memchr(p, '}', static_cast<std::size_t>(stop - p)));
+        if (stray) {
+            if (open)
+                return false;
+            out.append(p, end);
+            break;
+        }
+        if (!open) {
+            out.append(p, end);
+            break;
+        }
+        out.append(p, open);
+        const char* close =
+            static_cast<const char*>(std::memchr(open + 1, '}', static_cast<std::size_t>(end - open - 1)));
+        if (!close)
+            return false;
+        p = close + 1;
+    }
+    s.swap(out);
+    return true;
+}
+
+// Stage 3: balanced "(...)" groups go whole (removing innermost first leaves the
+// same text). A ")" outside every group is an imbalance when a "(" follows.
+bool removeVariations(std::string& s)
+{
+    if (s.find_first_of("()") == std::string::npos)
+        return true;
+    std::string out;
+    out.reserve(s.size());
+    const char* p = s.data();
+    const char* end = p + s.size();
+    while (p < end) {
+        const char* open = static_cast<const char*>(std::memchr(p, '(', static_cast<std::size_t>(end - p)));
+        const char* stop = open ? open : end;
+        const char* stray = static_cast<const char*>(std::memchr(p, ')', static_cast<std::size_t>(stop - p)));
+        if (stray) {
+            if (open)
+                return false;
+            out.append(p, end);
+            break;
+        }
+        if (!open) {
+            out.append(p, end);
+            break;
+        }
+        out.append(p, open);
+        std::size_t depth = 1;
+        const char* q = open + 1;
+        for (; q < end && depth > 0; ++q) {
+            if (*q == '(')
+                ++depth;
+            else if (*q == ')')
+                --depth;
+        }
+        if (depth > 0)
+            return false;
+        p = q;
+    }
+    s.swap(out);
+    return true;
+}
+
+// Stages 4 and 5 in one pass: line breaks become blanks, then each "$" and what
+// follows it up to the next blank (a line break counts, being a blank by then).
+void blankBreaksAndNags(std::string& s)
+{
+    char* p = s.data();
+    char* end = p + s.size();
+    for (char* q = p; q < end; ++q) {
+        if (*q == '\n' || *q == '\r')
+            *q = ' ';
+    }
+    for (char* q = p; q < end;) {
+        q = static_cast<char*>(std::memchr(q, '$', static_cast<std::size_t>(end - q)));
+        if (!q)
+            break;
+        while (q < end && *q != ' ')
+            *q++ = ' ';
+    }
+}
+
+} // namespace
+
+CleanResult CleanPGN(std::string_view text)
+{
+    CleanResult result;
+    std::string s(text);
+    if (!removeBracketGroups(s)) {
+        result.imbalance = Imbalance::Brackets;
+        return result;
+    }
+    if (!removeComments(s)) {
+        result.imbalance = Imbalance::Braces;
+        return result;
+    }
+    if (!removeVariations(s)) {
+        result.imbalance = Imbalance::Parentheses;
+        return result;
+    }
+    blankBreaksAndNags(s);
+    result.text = std::move(s);
+    return result;
+}
+
+std::string imbalanceMessage(Imbalance imbalance)
+{
+    const std::string first = "- There is an error in this PGN file.\r\n";
+    switch (imbalance) {
+    case Imbalance::Brackets:
+        return first + "- number of left brackets are not equal to number of right brackets";
+    case Imbalance::Braces:
+        return first + "- number of left braces '{' are not equal to number of right braces '}'";
+    case Imbalance::Parentheses:
+        return first + "- number of left parenthesis are not equal to number of right parenthesis";
+    case Imbalance::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace morvane

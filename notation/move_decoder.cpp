@@ -1,0 +1,339 @@
+#include "move_decoder.h"
+
+#include <algorithm>
+
+namespace morvane {
+
+using quill::PieceNum;
+
+namespace {
+
+// A move that cannot be read: a rank that is no digit, nothing left to take.
+struct DecodeFailure {};
+
+char lastOf(const std::string& s)
+{
+    if (s.empty())
+        throw DecodeFailure{};
+    return s.back();
+}
+
+void dropLast(std::string& s)
+{
+    if (s.empty())
+        throw DecodeFailure{};
+    s.pop_back();
+}
+
+bool endsWithAny(const std::string& s, std::string_view chars)
+{
+    return !s.empty() && chars.find(s.back()) != std::string_view::npos;
+}
+
+// "9 - the rank digit": the row of a rank character.
+std::int16_t rowOf(char rank)
+{
+    if (rank < '0' || rank > '9')
+        throw DecodeFailure{};
+    return static_cast<std::int16_t>(9 - (rank - '0'));
+}
+
+// Trailing "!" and "?" are annotations, not part of the move.
+void dropAnnotations(std::string& s)
+{
+    while (endsWithAny(s, "!?"))
+        s.pop_back();
+}
+
+PieceNum pieceFor(char letter, bool white)
+{
+    switch (letter) {
+    case 'R':
+        return white ? quill::Wrook : quill::Brook;
+    case 'N':
+        return white ? quill::Wknight : quill::Bknight;
+    case 'B':
+        return white ? quill::Wbishop : quill::Bbishop;
+    case 'Q':
+        return white ? quill::WQueen : quill::BQueen;
+    case 'K':
+        return white ? quill::wking : quill::Bking;
+    default:
+        return quill::None;
+    }
+}
+
+bool isFile(char c)
+{
+    return c >= 'a' && c <= 'h';
+}
+
+// A pawn move to the first or last rank followed by a piece letter, written
+// without "=" ("b1Q", "exd8N").
+bool isBarePromotion(const std::string& s)
+{
+    if (s.size() < 3 || !isFile(s.front()))
+        return false;
+    const char piece = s.back();
+    const char rank = s[s.size() - 2];
+    return (piece == 'R' || piece == 'N' || piece == 'B' || piece == 'Q') && (rank == '1' || rank == '8');
+}
+
+const char* resultText(const std::string& move)
+{
+    if (move == "1-0")
+        return "White wins";
+    if (move == "0-1")
+        return "Black wins";
+    if (move == "1/2-1/2")
+        return "Drawn game";
+    if (move == "*")
+        return "Game was not completed";
+    return nullptr;
+}
+
+} // namespace
+
+std::int16_t MoveDecoder::ColumnNumber(std::string_view letter)
+{
+    if (letter.size() == 1 && isFile(letter[0]))
+        return static_cast<std::int16_t>(letter[0] - 'a' + 1);
+    return 0;
+}
+
+DecodeResult MoveDecoder::ExtractMove(std::string& move)
+{
+    StatusText.clear();
+    SoundKind = 1;
+    if (const char* result = resultText(move)) {
+        StatusText = result;
+        host_.showStatus(StatusText);
+        return DecodeResult::Marker;
+    }
+
+    dropAnnotations(move);
+    if (endsWithAny(move, "+#")) {
+        move.pop_back();
+        StatusText = SideToMove == 1 ? "Black King Checked" : "white King Checked";
+        if (endsWithAny(move, "+#"))
+            move.pop_back();
+        dropAnnotations(move);
+    }
+    host_.showStatus(StatusText);
+
+    try {
+        return decode(move);
+    } catch (const DecodeFailure&) {
+    } catch (const quill::ControlError&) {
+    }
+    host_.decodeFailed();
+    return DecodeResult::Failed;
+}
+
+DecodeResult MoveDecoder::decode(std::string& move)
+{
+    const bool white = SideToMove == 1;
+    const int back = white ? 1 : -1; // toward the mover's own side
+
+    if (move.size() == 2) {
+        // Pawn advance; an empty square behind the target means a double step.
+        ToRow = rowOf(move[1]);
+        ToCol = ColumnNumber(std::string_view(move).substr(0, 1));
+        FromCol = ToCol;
+        FromRow = static_cast<std::int16_t>(ToRow + back);
+        if (board_.piece(FromCol, FromRow) == quill::None)
+            FromRow = static_cast<std::int16_t>(FromRow + back);
+    } else if (!move.empty() && pieceFor(move[0], white) != quill::None) {
+        FindPieces(pieceFor(move[0], white));
+        if (!GetMove(move))
+            return DecodeResult::Skipped;
+    } else if (!move.empty() && (move[0] == 'O' || move[0] == '0' || move[0] == 'o')) {
+        const bool kingside = move == "O-O" || move == "0-0" || move == "o-o";
+        const bool queenside = move == "O-O-O" || move == "0-0-0" || move == "o-o-o";
+        if ((!kingside && !queenside) || (SideToMove != 1 && SideToMove != 2))
+            return DecodeResult::NoEffect;
+        const std::int16_t row = white ? 8 : 1;
+        host_.requestSound(1, SoundCause::CastlingRook);
+        if (kingside) {
+            board_.MovePiece(8, row, 6, row);
+            board_.MovePiece(5, row, 7, row);
+        } else {
+            board_.MovePiece(1, row, 4, row);
+            board_.MovePiece(5, row, 3, row);
+        }
+        host_.requestSound(3, SoundCause::CastlingKing);
+        return DecodeResult::Moved;
+    } else if (move.empty() || !isFile(move[0])) {
+        host_.invalidMove();
+        return DecodeResult::Invalid;
+    } else if (move.find('=') != std::string::npos || isBarePromotion(move)) {
+        std::erase(move, '=');
+        const PieceNum promoted = lastOf(move) == 'K' ? quill::None : pieceFor(lastOf(move), white);
+        if (promoted == quill::None)
+            throw DecodeFailure{};
+        dropLast(move);
+        if (move.find('x') != std::string::npos) {
+            FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
+            ToRow = rowOf(lastOf(move));
+            dropLast(move);
+            ToCol = ColumnNumber(std::string(1, lastOf(move)));
+        } else {
+            ToRow = rowOf(lastOf(move));
+            dropLast(move);
+            ToCol = ColumnNumber(std::string(1, lastOf(move)));
+            FromCol = ToCol;
+        }
+        FromRow = static_cast<std::int16_t>(ToRow + back);
+        host_.requestSound(1, SoundCause::Promotion);
+        board_.MovePiece(FromCol, FromRow, ToCol, ToRow);
+        board_.setPiece(ToCol, ToRow, promoted);
+        return DecodeResult::Moved;
+    } else {
+        // Pawn capture, en passant included.
+        ToRow = rowOf(lastOf(move));
+        dropLast(move);
+        ToCol = ColumnNumber(std::string(1, lastOf(move)));
+        FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
+        FromRow = static_cast<std::int16_t>(ToRow + back);
+        if (white && ToRow == 3 && board_.piece(ToCol, ToRow) == quill::None && board_.piece(ToCol, 4) == quill::Bpawn)
+            board_.setPiece(ToCol, 4, quill::None);
+        if (!white && ToRow == 6 && board_.piece(ToCol, ToRow) == quill::None && board_.piece(ToCol, 5) == quill::Wpawn)
+            board_.setPiece(ToCol, 5, quill::None);
+        board_.MovePiece(FromCol, FromRow, ToCol, ToRow);
+        host_.requestSound(2, SoundCause::PawnCapture);
+        return DecodeResult::Moved;
+    }
+
+    host_.requestSound(SoundKind, SoundCause::Move);
+    board_.MovePiece(FromCol, FromRow, ToCol, ToRow);
+    return DecodeResult::Moved;
+}
+
+void MoveDecoder::FindPieces(PieceNum code)
+{
+    Candidates.fill(Square{});
+    std::size_t next = 0;
+    for (std::int16_t col = 1; col <= 8; ++col) {
+        for (std::int16_t row = 1; row <= 8; ++row) {
+            if (board_.codeAt(quill::SquareIndex(col, row)) != code)
+                continue;
+            if (next == Candidates.size())
+                throw DecodeFailure{};
+            Candidates[next++] = Square{col, row};
+        }
+    }
+}
+
+bool MoveDecoder::GetMove(std::string& move)
+{
+    for (int i = 0; i < 2; ++i) {
+        if (endsWithAny(move, "+#"))
+            move.pop_back();
+    }
+    // Each "x" goes and makes the move a capture (the character after a removed
+    // "x" is not looked at).
+    const std::size_t length = move.size();
+    for (std::size_t i = 0; i < length; ++i) {
+        if (i < move.size() && move[i] == 'x') {
+            move.erase(i, 1);
+            SoundKind = 2;
+        }
+    }
+    ToRow = rowOf(lastOf(move));
+    dropLast(move);
+    ToCol = ColumnNumber(std::string(1, lastOf(move)));
+    dropLast(move);
+
+    reachCount_ = 0;
+    for (const Square& c : Candidates) {
+        if (c.col == 0 || c.row == 0)
+            break;
+        if (board_.IsLegalMove(c.col, c.row, ToCol, ToRow)) {
+            reach_[reachCount_++] = c;
+            FromCol = c.col;
+            FromRow = c.row;
+        }
+    }
+    if (reachCount_ == 0) {
+        host_.illegalMove();
+        return false;
+    }
+    if (reachCount_ >= 2)
+        GetBestPiece(move);
+    return true;
+}
+
+void MoveDecoder::GetBestPiece(std::string prefix)
+{
+    FromCol = 0;
+    FromRow = 0;
+    while (!prefix.empty()) {
+        const char c = prefix.back();
+        if (isFile(c))
+            FromCol = static_cast<std::int16_t>(c - 'a' + 1);
+        else if (c >= '1' && c <= '8')
+            FromRow = static_cast<std::int16_t>(9 - (c - '0'));
+        else
+            break;
+        prefix.pop_back();
+    }
+    if (FromCol != 0 && FromRow != 0)
+        return;
+
+    // Among the pieces that reach the square and fit the hints, the one whose
+    // move does not leave its own king attacked; else the first in scan order.
+    std::array<Square, 10> fitting{};
+    std::size_t fitCount = 0;
+    for (std::size_t i = 0; i < reachCount_; ++i) {
+        const Square& c = reach_[i];
+        if ((FromCol == 0 || c.col == FromCol) && (FromRow == 0 || c.row == FromRow))
+            fitting[fitCount++] = c;
+    }
+    if (fitCount > 0) {
+        const Square* safe = nullptr;
+        std::size_t safeCount = 0;
+        for (std::size_t i = 0; i < fitCount; ++i) {
+            if (!leavesOwnKingAttacked(fitting[i])) {
+                safe = &fitting[i];
+                ++safeCount;
+            }
+        }
+        const Square chosen = safeCount == 1 ? *safe : fitting[0];
+        FromCol = chosen.col;
+        FromRow = chosen.row;
+        return;
+    }
+
+    // No piece that reaches the square fits the hints: the first piece of the
+    // kind that does, reachable or not.
+    for (const Square& c : Candidates) {
+        const bool colFits = c.col != 0 && (FromCol == 0 || c.col == FromCol);
+        const bool rowFits = c.row != 0 && (FromRow == 0 || c.row == FromRow);
+        if (colFits && rowFits) {
+            FromCol = c.col;
+            FromRow = c.row;
+            return;
+        }
+    }
+}
+
+bool MoveDecoder::leavesOwnKingAttacked(const Square& from)
+{
+    const int fromIndex = quill::SquareIndex(from.col, from.row);
+    const int toIndex = quill::SquareIndex(ToCol, ToRow);
+    const PieceNum moving = board_.codeAt(fromIndex);
+    const PieceNum taken = board_.codeAt(toIndex);
+    board_.SetSquare(moving, toIndex);
+    board_.SetSquare(quill::None, fromIndex);
+    bool attacked = false;
+    try {
+        attacked = board_.IsKingChecked(SideToMove == 1 ? quill::wking : quill::Bking);
+    } catch (const quill::ControlError&) {
+        // No king of that colour on the board: nothing to protect.
+    }
+    board_.SetSquare(taken, toIndex);
+    board_.SetSquare(moving, fromIndex);
+    return attacked;
+}
+
+} // namespace morvane

@@ -1,0 +1,192 @@
+#include "move_list.h"
+
+#include <charconv>
+#include <cstring>
+#include <utility>
+
+#include "tag_value.h"
+
+namespace morvane {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// First positions of the Black continuations " <n>..." in the text, kept up to
+// date while they are blanked, so that each move number does not search the
+// whole text again.
+class Continuations {
+public:
+    explicit Continuations(const std::string& s)
+    {
+        for (std::size_t x = s.find("..."); x != std::string::npos; x = s.find("...", x + 1))
+            noteAt(s, x);
+    }
+
+    // Blanks the first " <n>..." when there is one.
+    void blank(std::string& s, long n)
+    {
+        for (std::size_t i = 0; i < found_.size(); ++i) {
+            if (found_[i].first != n)
+                continue;
+            const std::size_t t = found_[i].second;
+            found_.erase(found_.begin() + static_cast<std::ptrdiff_t>(i));
+            std::size_t e = t + 1;
+            while (isDigit(s[e]))
+                ++e;
+            e += 3;
+            std::memset(s.data() + t, ' ', e - t);
+            // The blanked run may now stand before digits and "..." of its own.
+            std::size_t d = e;
+            while (d < s.size() && isDigit(s[d]))
+                ++d;
+            if (d > e && s.compare(d, 3, "...") == 0)
+                noteAt(s, d);
+            return;
+        }
+    }
+
+private:
+    // "..." at x: digits before it preceded by a blank make an occurrence.
+    void noteAt(const std::string& s, std::size_t x)
+    {
+        std::size_t y = x;
+        while (y > 0 && isDigit(s[y - 1]))
+            --y;
+        if (y == x || y == 0 || s[y - 1] != ' ' || s[y] == '0' || x - y > 9)
+            return;
+        long n = 0;
+        std::from_chars(s.data() + y, s.data() + x, n);
+        for (auto& entry : found_) {
+            if (entry.first == n) {
+                if (y - 1 < entry.second)
+                    entry.second = y - 1;
+                return;
+            }
+        }
+        found_.emplace_back(n, y - 1);
+    }
+
+    std::vector<std::pair<long, std::size_t>> found_;
+};
+
+std::size_t findNumber(const std::string& s, const char* digits, std::size_t length, std::size_t from)
+{
+    // digits followed by "."
+    const char first = digits[0];
+    while (from < s.size()) {
+        const void* hit = std::memchr(s.data() + from, first, s.size() - from);
+        if (!hit)
+            return std::string::npos;
+        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
+        if (at + length < s.size() && std::memcmp(s.data() + at, digits, length) == 0 && s[at + length] == '.')
+            return at;
+        from = at + 1;
+    }
+    return std::string::npos;
+}
+
+} // namespace
+
+bool isTerminationMarker(std::string_view token)
+{
+    return token == "1-0" || token == "0-1" || token == "1/2-1/2" || token == "*";
+}
+
+std::string moveLine(int moveNumber, std::string_view white, std::string_view black)
+{
+    char number[16];
+    auto [end, ec] = std::to_chars(number, number + sizeof number, moveNumber);
+    std::string line(number, end);
+    line += ". ";
+    line += white;
+    if (white.size() < kFieldWidth)
+        line.append(kFieldWidth - white.size(), ' ');
+    if (black.size() < kFieldWidth)
+        line.append(kFieldWidth - black.size(), ' ');
+    line += black;
+    return line;
+}
+
+MoveFields moveFields(std::string_view line)
+{
+    MoveFields fields;
+    std::string_view body = line;
+    if (const std::size_t dot = line.find(". "); dot != std::string_view::npos)
+        body = line.substr(dot + 2);
+    if (body.size() <= 2 * kFieldWidth) {
+        if (line.size() >= 2 * kFieldWidth)
+            body = line.substr(line.size() - 2 * kFieldWidth);
+        fields.white = trimBlanks(body.substr(0, std::min(body.size(), kFieldWidth)));
+        if (body.size() > kFieldWidth)
+            fields.black = trimBlanks(body.substr(kFieldWidth));
+        return fields;
+    }
+    // A long move: White's field is longer than eight when its first eight
+    // characters hold no blank and the ninth is no blank either.
+    const std::string_view head = body.substr(0, kFieldWidth);
+    std::size_t split = kFieldWidth;
+    if (head.find(' ') == std::string_view::npos && body[kFieldWidth] != ' ')
+        split = std::min(body.find(' '), body.size());
+    fields.white = trimBlanks(body.substr(0, split));
+    fields.black = trimBlanks(body.substr(split));
+    return fields;
+}
+
+void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
+               const std::string& ResultTag)
+{
+    list.clear();
+    std::string s(movetext);
+    const bool hasContinuations = s.find("...") != std::string::npos;
+    Continuations continuations = hasContinuations ? Continuations(s) : Continuations(std::string());
+
+    std::size_t searchFrom = 0;
+    for (long n = 1;; ++n) {
+        char digits[24];
+        auto [digitsEnd, ec] = std::to_chars(digits, digits + sizeof digits, n);
+        const std::size_t length = static_cast<std::size_t>(digitsEnd - digits);
+        const std::size_t at = findNumber(s, digits, length, searchFrom);
+        if (at == std::string::npos)
+            break;
+        if (hasContinuations)
+            continuations.blank(s, n);
+
+        // White: the text between the period before the first blank after the
+        // number and that blank, or else the first token after the period.
+        std::size_t q = s.find(' ', at + length + 2);
+        if (q == std::string::npos)
+            return;
+        const std::size_t period = s.rfind('.', q);
+        std::string_view white = trimBlanks(std::string_view(s).substr(period + 1, q - period - 1));
+        if (white.empty()) {
+            const std::size_t t = s.find_first_not_of(' ', period + 1);
+            if (t == std::string::npos)
+                return;
+            q = s.find(' ', t);
+            if (q == std::string::npos)
+                return;
+            white = std::string_view(s).substr(t, q - t);
+        }
+        // Black: the next token, up to a blank or the end of the text.
+        std::string_view black;
+        if (const std::size_t b = s.find_first_not_of(' ', q); b != std::string::npos) {
+            const std::size_t e = std::min(s.find(' ', b), s.size());
+            black = std::string_view(s).substr(b, e - b);
+        }
+        list.push_back(moveLine(static_cast<int>(n), white, black));
+        searchFrom = period + 1;
+    }
+
+    const std::string_view all = trimBlanks(s);
+    const std::size_t lastBlank = all.rfind(' ');
+    const std::string_view last = lastBlank == std::string_view::npos ? all : all.substr(lastBlank + 1);
+    GameResult = std::string(last);
+    if (!ResultTag.empty() && !isTerminationMarker(last))
+        GameResult = ResultTag;
+}
+
+} // namespace morvane

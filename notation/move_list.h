@@ -1,0 +1,38 @@
+#pragma once
+// Move lines: one text line per move number, "<n>. " then White's move
+// left-aligned in eight characters and Black's move right-aligned in eight.
+// Readers take the fields with moveFields(). A move longer than eight
+// characters keeps its whole text and the line grows (see moveFields).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morvane {
+
+inline constexpr std::size_t kFieldWidth = 8;
+
+// Turns cleaned movetext into move lines in `list` (cleared first) and sets
+// `GameResult` from the last token, or from `ResultTag` when that token is no
+// termination marker and the tag is not empty. Move numbers are searched in
+// sequence ("1.", "2.", ...); the first one missing ends the list. A Black
+// continuation " <n>..." is blanked. A text that ends inside a White move with
+// no blank after it ends the list there and leaves `GameResult` unchanged.
+void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
+               const std::string& ResultTag);
+
+// One move line's layout from its parts.
+std::string moveLine(int moveNumber, std::string_view white, std::string_view black);
+
+struct MoveFields {
+    std::string white; // trimmed; empty = no move
+    std::string black;
+};
+// The White and Black fields of a move line: of a line of normal width, the
+// last sixteen characters split in two halves of eight, each trimmed.
+MoveFields moveFields(std::string_view line);
+
+// "1-0", "0-1", "1/2-1/2" or "*".
+bool isTerminationMarker(std::string_view token);
+
+} // namespace morvane

@@ -1,0 +1,151 @@
+#include "headless_replay.h"
+
+#include <charconv>
+
+namespace morvane {
+
+std::string piecePlacement(const quill::BoardModel& board)
+{
+    static constexpr char kLetters[] = "??pnbrqkPNBRQK";
+    static constexpr quill::PieceNum kOrder[] = {quill::Bpawn,   quill::Bknight, quill::Bbishop, quill::Brook,
+                                                 quill::BQueen,  quill::Bking,   quill::Wpawn,   quill::Wknight,
+                                                 quill::Wbishop, quill::Wrook,   quill::WQueen,  quill::wking};
+    std::string fen;
+    fen.reserve(72);
+    for (int row = 1; row <= 8; ++row) {
+        int empty = 0;
+        for (int col = 1; col <= 8; ++col) {
+            const quill::PieceNum code = board.codeAt(quill::SquareIndex(col, row));
+            char letter = 0;
+            for (int k = 0; k < 12; ++k) {
+                if (kOrder[k] == code)
+                    letter = kLetters[k + 2];
+            }
+            if (letter == 0) {
+                ++empty;
+                continue;
+            }
+            if (empty > 0)
+                fen += static_cast<char>('0' + empty);
+            empty = 0;
+            fen += letter;
+        }
+        if (empty > 0)
+            fen += static_cast<char>('0' + empty);
+        if (row < 8)
+            fen += '/';
+    }
+    return fen;
+}
+
+void HeadlessReplay::run(ReplayEngine& engine, quill::BoardModel& board, std::int64_t gameCount)
+{
+    board_ = &board;
+    engine.setObserver(this);
+    if (gameCount <= 0)
+        return;
+    engine.GameNumber = 0;
+    engine.Timer2_Timer();
+    while (!stopped_ && !wrapped_) {
+        if (timer1_ && !ended_) {
+            engine.Timer1_Timer();
+            continue;
+        }
+        // The game is over (Timer2 is due) or "Invalid Move" ended it.
+        ended_ = false;
+        if (engine.GameNumber >= gameCount)
+            break;
+        engine.Timer2_Timer();
+    }
+    if (!wrapped_)
+        finishGame();
+    engine.setObserver(nullptr);
+    if (out_ && !buffer_.empty())
+        std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+    buffer_.clear();
+}
+
+void HeadlessReplay::setLabel(ReplayLabel label, const std::string& text)
+{
+    if (label == ReplayLabel::Label5)
+        status_ = text;
+}
+
+std::string HeadlessReplay::label(ReplayLabel label) const
+{
+    return label == ReplayLabel::Label5 ? status_ : std::string();
+}
+
+MsgAnswer HeadlessReplay::message(const std::string& text, MsgIcon, MsgButtons buttons)
+{
+    if (outcome_.empty()) {
+        // Lines joined by " / ".
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t stop = text.find("\r\n", start);
+            outcome_.append(text, start, stop == std::string::npos ? std::string::npos : stop - start);
+            if (stop == std::string::npos)
+                break;
+            outcome_ += " / ";
+            start = stop + 2;
+        }
+        if (outcome_.empty())
+            outcome_ = " ";
+    }
+    return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+}
+
+void HeadlessReplay::loadStarting()
+{
+    finishGame();
+    inGame_ = true;
+    gameHalfMoves_ = 0;
+    outcome_.clear();
+}
+
+void HeadlessReplay::gameLoaded(std::int32_t gameNumber)
+{
+    if (gameNumber <= game_) {
+        // A failure in the last game loaded the first one again: the run is over.
+        wrapped_ = true;
+        inGame_ = false;
+        return;
+    }
+    game_ = gameNumber;
+}
+
+void HeadlessReplay::halfMoveDecoded(const std::string&, DecodeResult result)
+{
+    if (result == DecodeResult::Moved)
+        ++gameHalfMoves_;
+}
+
+void HeadlessReplay::finishGame()
+{
+    if (!inGame_ || game_ == 0)
+        return;
+    inGame_ = false;
+    ++summary_.games;
+    summary_.halfMoves += gameHalfMoves_;
+    if (outcome_.empty())
+        ++summary_.ok;
+    if (!out_)
+        return;
+    char number[24];
+    auto [end, ec] = std::to_chars(number, number + sizeof number, game_);
+    buffer_.append(number, end);
+    buffer_ += '\t';
+    auto [end2, ec2] = std::to_chars(number, number + sizeof number, gameHalfMoves_);
+    buffer_.append(number, end2);
+    buffer_ += '\t';
+    buffer_ += outcome_.empty() ? "ok" : outcome_;
+    buffer_ += '\t';
+    buffer_ += piecePlacement(*board_);
+    buffer_ += '\n';
+    if (buffer_.size() > (1 << 16)) {
+        std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+        buffer_.clear();
+    }
+}
+
+} // namespace morvane

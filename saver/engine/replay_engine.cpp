@@ -1,0 +1,273 @@
+#include "replay_engine.h"
+
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "clean_pgn.h"
+#include "game_index.h"
+#include "move_list.h"
+#include "move_sounds.h"
+#include "pgn_file.h"
+#include "settings_store.h"
+#include "tag_value.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr const char* kNotFoundText = "The specfied PGN file is not found, Loading Default";
+constexpr const char* kNoDefaultText = "Default File Not found, please specify a PGN file";
+constexpr const char* kMatchFinishedText = "Match finished or stopped";
+
+std::int32_t toInt32(double value)
+{
+    const double r = std::round(value);
+    if (!(r >= std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    if (r > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(r);
+}
+
+std::int64_t toPosition(const std::string& text)
+{
+    const double value = numericValue(text);
+    if (!(std::fabs(value) < 9.0e18))
+        return -1;
+    return std::llround(value);
+}
+
+void trimInPlace(std::string& text)
+{
+    text = std::string(trimBlanks(text));
+}
+
+} // namespace
+
+ReplayEngine::ReplayEngine(quill::BoardModel& board, ReplayScreen& screen, Dialogs& dialogs, SettingsAccess& settings,
+                           MoveSounds* sounds, std::string dataFolder)
+    : board_(board), screen_(screen), dialogs_(dialogs), settings_(settings), sounds_(sounds),
+      dataFolder_(std::move(dataFolder)), decoder_(board, *this)
+{
+    if (!dataFolder_.empty() && dataFolder_.back() != '/' && dataFolder_.back() != '\\')
+        dataFolder_ += '/';
+}
+
+bool ReplayEngine::EnumDefault(std::string& path)
+{
+    trimInPlace(path);
+    const std::optional<std::string> text = readWholeFile(path);
+    if (!text)
+        return false;
+    std::vector<std::pair<std::string, std::string>> values;
+    const std::int64_t count = IndexGames(*text, [&values, n = std::int64_t{0}](const GameSpan& span) mutable {
+        ++n;
+        values.emplace_back("MatchBegin" + std::to_string(n), std::to_string(span.begin));
+        values.emplace_back("MatchEnd" + std::to_string(n), std::to_string(span.end));
+    });
+    values.emplace_back("NumOfGames", std::to_string(count));
+    settings_.saveAll(values);
+    return true;
+}
+
+void ReplayEngine::readSpan(std::int64_t& begin, std::int64_t& end)
+{
+    const std::string n = std::to_string(GameNumber);
+    begin = toPosition(settings_.get("MatchBegin" + n, "-1"));
+    end = toPosition(settings_.get("MatchEnd" + n, "-1"));
+}
+
+void ReplayEngine::Timer2_Timer()
+{
+    if (observer_)
+        observer_->loadStarting();
+    decoder_.SideToMove = 2;
+    screen_.setTimer2Interval(toInt32(numericValue(settings_.get("Timer2", "10")) * 1000.0));
+
+    const double numOfGames = numericValue(settings_.get("NumOfGames", ""));
+    GameNumber += 1;
+    if (GameNumber == 0)
+        GameNumber = 1;
+    if (GameNumber == numOfGames + 1)
+        GameNumber = 1;
+    MoveIndex = 0;
+    if (numericValue(settings_.get("Random", "0")) != 0) {
+        double r = 0;
+        if (random_) {
+            r = random_();
+        } else {
+            std::mt19937_64 generator(
+                static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+            r = std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+        }
+        GameNumber = toInt32(std::floor(r * numOfGames + 1));
+    }
+
+    std::string pgnFile = settings_.get("PGNFile", "no file");
+    std::int64_t begin = -1;
+    std::int64_t end = -1;
+    readSpan(begin, end);
+
+    std::string defaultFile = dataFolder_ + "default.pgn";
+    const auto noDefault = [&](bool withMessage) {
+        if (withMessage)
+            dialogs_.message(kNoDefaultText, MsgIcon::Critical, MsgButtons::Ok);
+        screen_.showCursor();
+        screen_.showSettingsDialog();
+        screen_.unloadSaver();
+    };
+    const auto noGame = [&] {
+        screen_.hideSaver();
+        screen_.showCursor();
+        screen_.showSettingsDialog();
+    };
+    const auto useDefault = [&] {
+        EnumDefault(defaultFile);
+        pgnFile = defaultFile;
+        settings_.save("PGNFile", pgnFile);
+        readSpan(begin, end);
+        return begin != -1;
+    };
+
+    if (begin == -1 || pgnFile == "no file") {
+        if (!isFile(defaultFile)) {
+            noDefault(true);
+            return;
+        }
+        if (!useDefault()) {
+            noGame();
+            return;
+        }
+    }
+    if (trimBlanks(pgnFile).empty() || !isFile(pgnFile)) {
+        dialogs_.message(kNotFoundText, MsgIcon::Critical, MsgButtons::Ok);
+        if (!isFile(defaultFile)) {
+            noDefault(true);
+            return;
+        }
+        if (!useDefault()) {
+            noGame();
+            return;
+        }
+    }
+
+    // Only the game's own bytes are read; a damaged span (End not after Begin)
+    // gives an empty game.
+    const std::string gameText = readByteRange(pgnFile, begin, end - begin).value_or(std::string());
+
+    board_.NewGame();
+    showTags(gameText);
+
+    const CleanResult cleaned = CleanPGN(gameText);
+    if (cleaned.imbalance != Imbalance::None)
+        dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical, MsgButtons::Ok);
+    ListMoves(cleaned.text, moveLines_, GameResult, ResultTag);
+
+    screen_.clearMoveList();
+    screen_.setTimer1Enabled(true);
+    screen_.setTimer2Enabled(false);
+    if (observer_)
+        observer_->gameLoaded(GameNumber);
+}
+
+void ReplayEngine::showTags(std::string_view gameText)
+{
+    struct Shown {
+        const char* tag;
+        std::size_t offset;
+        ReplayLabel label;
+    };
+    static constexpr Shown kShown[] = {
+        {"[White", 6, ReplayLabel::Label2},
+        {"[Black", 6, ReplayLabel::Label1},
+        {"[Event", 1, ReplayLabel::Label3},
+        {"[Date", 1, ReplayLabel::Label4},
+    };
+    for (const Shown& shown : kShown) {
+        std::string fragment = tagFragment(gameText, shown.tag, shown.offset);
+        screen_.setLabel(shown.label, TagValue(fragment));
+    }
+    // The Result value without its closing quote; a game without the tag keeps
+    // the value of an earlier one.
+    const std::size_t p = gameText.find("[Result");
+    if (p != std::string_view::npos) {
+        std::size_t q = gameText.find(']', p + 1);
+        if (q == std::string_view::npos)
+            q = gameText.size();
+        std::string value = q >= p + 8 ? std::string(gameText.substr(p + 7, q - p - 8)) : std::string();
+        ResultTag = std::string(trimBlanks(TagValue(value)));
+    }
+}
+
+void ReplayEngine::Timer1_Timer()
+{
+    if (MoveIndex < 0 || static_cast<std::size_t>(MoveIndex) >= moveLines_.size()) {
+        screen_.setTimer1Enabled(false);
+        screen_.setTimer2Enabled(true);
+        if (GameResult == "0-1" || GameResult == "1-0" || GameResult == "1/2-1/2") {
+            std::string marker = GameResult;
+            decoder_.ExtractMove(marker);
+        } else if (screen_.label(ReplayLabel::Label5).empty()) {
+            screen_.setLabel(ReplayLabel::Label5, kMatchFinishedText);
+        }
+        return;
+    }
+
+    decoder_.SideToMove = decoder_.SideToMove == 2 ? 1 : 2;
+    const MoveFields fields = moveFields(moveLines_[static_cast<std::size_t>(MoveIndex)]);
+    if (decoder_.SideToMove == 1) {
+        screen_.printWhiteMove(MoveIndex + 1, fields.white);
+        play(fields.white);
+        return;
+    }
+    screen_.printBlackMove(fields.black);
+    const DecodeResult result = play(fields.black);
+    // After a failure the next game is already loaded and keeps its MoveIndex 0;
+    // after "Invalid Move" the program is ending.
+    if (result != DecodeResult::Failed && result != DecodeResult::Invalid)
+        ++MoveIndex;
+}
+
+DecodeResult ReplayEngine::play(const std::string& san)
+{
+    // An empty field is no move: nothing is decoded for it.
+    if (san.empty())
+        return DecodeResult::NoEffect;
+    std::string move = san;
+    const DecodeResult result = decoder_.ExtractMove(move);
+    if (observer_)
+        observer_->halfMoveDecoded(san, result);
+    return result;
+}
+
+void ReplayEngine::showStatus(const std::string& text)
+{
+    screen_.setLabel(ReplayLabel::Label5, text);
+}
+
+void ReplayEngine::requestSound(int kind, SoundCause /*cause*/)
+{
+    if (sounds_)
+        sounds_->PlayMoveSound(kind);
+}
+
+void ReplayEngine::illegalMove()
+{
+    dialogs_.message(kIllegalMoveText, MsgIcon::Critical, MsgButtons::Ok);
+}
+
+void ReplayEngine::invalidMove()
+{
+    dialogs_.message(kInvalidMoveText, MsgIcon::Critical, MsgButtons::Ok);
+    screen_.endProgram();
+}
+
+void ReplayEngine::decodeFailed()
+{
+    dialogs_.message(kDecodeFailedText, MsgIcon::None, MsgButtons::Ok);
+    Timer2_Timer();
+}
+
+} // namespace morvane
