@@ -418,9 +418,10 @@ def preview_bishop():
 
 def preview_queen():
     p = Piece()
-    preview_foot(p, 50, 12)
-    crown, _ = coronet(12, 32, 52, 26, 2)
-    p.body(crown)
+    preview_foot(p, 62, 11)
+    p.body("M 38,66 L 25,22 L 35,27 L 38,12 L 46,25 L 50,8 L 54,25 L 62,12 L 65,27 L 75,22 L 62,66 Z")
+    for x, y in ((25, 20), (38, 10), (50, 6), (62, 10), (75, 20)):
+        p.body(circle(x, y, 4.5))
     return p
 
 
