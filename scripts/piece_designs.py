@@ -50,9 +50,10 @@ def classic_knight():
     p.dot(ellipse(41, 31, 2.6, 1.8)).dot(circle(21.5, 47, 1.4))
     p.line("M 49,51 C 47,45 45,41 41,38.5")
     p.line("M 63,24 C 69,28 73,35 73.5,44 C 74,57 71,70 67,81")
-    for y in (36, 48, 60, 72):
-        x = 79.5 - abs(y - 50) * 0.09 - (0 if y < 60 else (y - 60) * 0.12)
-        p.line(line((x - 1.5, y - 2), (x - 6, y + 1)))
+    # Carved locks of the mane, from the mane's edge part-way to the back.
+    for inner, outer, y in ((71.5, 77.5, 32), (73.5, 79, 42), (73.6, 80.3, 52), (72.7, 79.2, 62),
+                            (70.3, 75.8, 72)):
+        p.line(line((inner, y), (inner + 0.65 * (outer - inner), y - 3)))
     p.seam(seam(88.5, 21)).seam(seam(82, 18))
     return p
 
@@ -237,7 +238,7 @@ def alpha_knight():
     p.dot("M 35,27 C 38,25.5 41.5,27 42.5,30.5 C 39,31 36.5,29.5 35,27 Z")
     p.dot(circle(19, 47, 1.3))
     p.line("M 51,49 C 50,44 47,40 42,38")
-    p.line("M 64,19 L 70,23 L 67,26 L 74,31 L 70,34 L 77,41 L 73,44 L 78,52 L 74,55 L 78,64 L 73,67 L 73,77")
+    p.line("M 64,19 L 70,23 L 67,26 L 74,31 L 70,34 L 77,41 L 73,44 L 78,52 L 74,55 L 78,64 L 73,67 L 71.5,76")
     p.seam(seam(79.5, 15))
     return p
 
