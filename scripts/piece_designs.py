@@ -112,12 +112,11 @@ def classic_king():
 # a notch cut into the mitre. Few lines, so they stay clear at 37 units.
 
 
-def modern_stand(p, neck, collar):
-    """Cone, slab and collar shared by all but the rook and knight."""
+def modern_stand(p, neck):
+    """The cone and slab that pawn, bishop, queen and king share."""
     p.body(sym(neck, [("L", (8.5, neck)), ("L", (18, 86)), ("L", (0, 86))]))
     p.body(rrect(85, 95, 26, 5))
     p.seam(seam(85, 15))
-    return collar
 
 
 def modern_collar(p, y):
@@ -127,7 +126,7 @@ def modern_collar(p, y):
 
 def modern_pawn():
     p = Piece()
-    modern_stand(p, 58, 55)
+    modern_stand(p, 58)
     p.body(circle(50, 42, 13))
     modern_collar(p, 53.5)
     return p
@@ -157,7 +156,7 @@ def modern_knight():
 
 def modern_bishop():
     p = Piece()
-    modern_stand(p, 58, 53)
+    modern_stand(p, 58)
     p.body("M 50,16 C 56,18.5 61,23 63.5,28 L 52,35.5 L 65.4,32.5 C 66,35 66,37.5 66,40 "
            "C 66,48 60,54 50,55 C 40,54 34,48 34,40 C 34,30 41,20 50,16 Z")
     p.body(circle(50, 11.5, 4.5))
@@ -167,7 +166,7 @@ def modern_bishop():
 
 def modern_queen():
     p = Piece()
-    modern_stand(p, 58, 53)
+    modern_stand(p, 58)
     p.body(sym(28, [("L", (17.5, 28)), ("L", (8.5, 56)), ("L", (0, 56))]))
     crown, tips = coronet(12, 24, 29, 19.5, 2, 1.5)
     p.body(crown)
@@ -182,7 +181,7 @@ def modern_queen():
 
 def modern_king():
     p = Piece()
-    modern_stand(p, 58, 53)
+    modern_stand(p, 58)
     p.body(sym(29, [("L", (16, 29)), ("L", (8.5, 56)), ("L", (0, 56))]))
     p.body(sym(2, [("L", (3.2, 2)), ("L", (3.2, 6)), ("L", (9, 6)), ("L", (9, 11.5)), ("L", (3.2, 11.5)),
                    ("L", (3.2, 17)), ("L", (0, 17))]))
