@@ -4,8 +4,8 @@ A board draws these files with Qt's SVG Tiny renderer at whatever pixel size
 the square has, and places each piece by its box alone, so the things that
 silently go wrong are: a file edited by hand or not regenerated, a piece that
 pokes out of its box (clipped on the board), markup the renderer ignores, a
-size that does not match the board's placement, and a set whose king is not
-its tallest piece.
+size that does not match the board's placement, a set whose king is not its
+tallest piece, and a side that does not stand out from both square colours.
 """
 
 import os
@@ -45,6 +45,24 @@ def path_points(d):
             points.append((float(tokens[i]), float(tokens[i + 1])))
             i += 2
     return points
+
+
+def luminance(colour):
+    red, green, blue = (int(colour[i:i + 2], 16) / 255.0 for i in (1, 3, 5))
+    return 0.2126 * red + 0.7152 * green + 0.0722 * blue
+
+
+def fill_luminance(text):
+    """Mean lightness of the first filled shape: the square, or a piece's lowest part."""
+    root = ET.fromstring(text)
+    shape = next(e for e in root.iter() if e.tag in (SVG_NS + "path", SVG_NS + "rect") and e.get("fill") != "none")
+    fill = shape.get("fill")
+    if fill.startswith("url(#"):
+        gradient = next(e for e in root.iter() if e.get("id") == fill[5:-1])
+        colours = [stop.get("stop-color") for stop in gradient.iter(SVG_NS + "stop")]
+    else:
+        colours = [fill]
+    return sum(luminance(c) for c in colours) / len(colours)
 
 
 def transform_of(element):
@@ -101,7 +119,7 @@ def check_artwork(root, expected):
     problems = []
     missing_designs = sorted(set(expected_names()) - set(expected))
     problems += ["%s: the script draws no such file" % name for name in missing_designs]
-    tops = {}
+    tops, lights = {}, {}
     for rel in sorted(expected):
         try:
             with open(os.path.join(root, rel), encoding="utf-8") as f:
@@ -116,6 +134,8 @@ def check_artwork(root, expected):
         problems += ["%s: %s" % (rel, p) for p in found]
         if extent and name[:-4] in PIECE_NAMES:
             tops[(folder, name[0], name[1])] = extent[1]
+        if not found:
+            lights[rel] = fill_luminance(actual)
     for folder in SET_SIZES:
         for side in "wb":
             heights = {kind: tops.get((folder, side, kind)) for kind in "prnbqk"}
@@ -124,4 +144,19 @@ def check_artwork(root, expected):
             if min(heights, key=heights.get) != "k" or max(heights, key=heights.get) != "p":
                 problems.append("%s/%s: the king must be the tallest piece and the pawn the shortest (tops %s)"
                                 % (folder, side, ", ".join("%s %.1f" % kv for kv in sorted(heights.items()))))
+    # A White piece must be lighter than the light square and a Black piece
+    # darker than the dark square, so each reads the same way on either square.
+    for folder in SET_SIZES:
+        squares = "modern" if folder == "modern" else "classic"
+        light, dark = lights.get(squares + "/light.svg"), lights.get(squares + "/dark.svg")
+        for name in PIECE_NAMES:
+            own = lights.get("%s/%s.svg" % (folder, name))
+            if None in (light, dark, own):
+                continue
+            if name[0] == "w" and own <= light:
+                problems.append("%s/%s: White fill (%.2f) not lighter than the light square (%.2f)"
+                                % (folder, name, own, light))
+            if name[0] == "b" and own >= dark:
+                problems.append("%s/%s: Black fill (%.2f) not darker than the dark square (%.2f)"
+                                % (folder, name, own, dark))
     return problems
