@@ -2,41 +2,9 @@
 
 #include <charconv>
 
-namespace morvane {
+#include "placement.h"
 
-std::string piecePlacement(const quill::BoardModel& board)
-{
-    static constexpr char kLetters[] = "??pnbrqkPNBRQK";
-    static constexpr quill::PieceNum kOrder[] = {quill::Bpawn,   quill::Bknight, quill::Bbishop, quill::Brook,
-                                                 quill::BQueen,  quill::Bking,   quill::Wpawn,   quill::Wknight,
-                                                 quill::Wbishop, quill::Wrook,   quill::WQueen,  quill::wking};
-    std::string fen;
-    fen.reserve(72);
-    for (int row = 1; row <= 8; ++row) {
-        int empty = 0;
-        for (int col = 1; col <= 8; ++col) {
-            const quill::PieceNum code = board.codeAt(quill::SquareIndex(col, row));
-            char letter = 0;
-            for (int k = 0; k < 12; ++k) {
-                if (kOrder[k] == code)
-                    letter = kLetters[k + 2];
-            }
-            if (letter == 0) {
-                ++empty;
-                continue;
-            }
-            if (empty > 0)
-                fen += static_cast<char>('0' + empty);
-            empty = 0;
-            fen += letter;
-        }
-        if (empty > 0)
-            fen += static_cast<char>('0' + empty);
-        if (row < 8)
-            fen += '/';
-    }
-    return fen;
-}
+namespace morvane {
 
 void HeadlessReplay::run(ReplayEngine& engine, quill::BoardModel& board, std::int64_t gameCount)
 {

@@ -81,7 +81,4 @@ private:
     std::string outcome_;
 };
 
-// The first field of FEN: rank 8 first, digits for empty runs.
-std::string piecePlacement(const quill::BoardModel& board);
-
 } // namespace morvane
