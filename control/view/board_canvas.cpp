@@ -1,0 +1,60 @@
+#include "board_canvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <cassert>
+#include <cmath>
+
+namespace quill {
+
+void BoardCanvas::drawSquare(int index, const Picture& background, const Picture& piece, const QPointF& pieceAt)
+{
+    assert(index >= 1 && index <= 64);
+    squares_[static_cast<std::size_t>(index)] = Square{background, piece, pieceAt, false, {}};
+}
+
+void BoardCanvas::stippleSquare(int index, const QColor& color)
+{
+    assert(index >= 1 && index <= 64);
+    Square& square = squares_[static_cast<std::size_t>(index)];
+    square.stippled = true;
+    square.stipple = color;
+}
+
+void BoardCanvas::paintStipple(QPainter& painter, const QRectF& square, const QColor& color)
+{
+    // One point per drawing unit, from 0 up to and including the side; the square's
+    // edge clips the last column and row.
+    const int points = static_cast<int>(std::floor(square.width())) + 1;
+    QImage stipple(points, points, QImage::Format_ARGB32_Premultiplied);
+    stipple.fill(Qt::transparent);
+    const QRgb rgb = color.rgba();
+    for (int y = 0; y < points; ++y) {
+        for (int x = y % 2; x < points; x += 2)
+            stipple.setPixel(x, y, rgb);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(square.topLeft(), QSizeF(points, points)), stipple);
+    painter.restore();
+}
+
+void BoardCanvas::paint(QPainter& painter, const BoardLayout& layout, const QColor& margin) const
+{
+    for (int index = 1; index <= 64; ++index) {
+        const Square& square = squares_[static_cast<std::size_t>(index)];
+        const QRectF rect = layout.squareRect(index);
+        if (!painter.clipBoundingRect().isNull() && !painter.clipBoundingRect().intersects(rect))
+            continue;
+        painter.save();
+        painter.setClipRect(rect, Qt::IntersectClip);
+        painter.fillRect(rect, margin);
+        square.background.paint(painter, rect.topLeft());
+        square.piece.paint(painter, rect.topLeft() + square.pieceAt);
+        if (square.stippled)
+            paintStipple(painter, rect, square.stipple);
+        painter.restore();
+    }
+}
+
+} // namespace quill

@@ -1,0 +1,40 @@
+#pragma once
+// What each square currently shows. A square keeps what was last drawn on it until it
+// is drawn again: a picture replaced in the active set, or a selection colour changed
+// later, shows only on squares redrawn afterwards.
+
+#include <QColor>
+#include <array>
+
+#include "board_layout.h"
+#include "picture.h"
+
+class QPainter;
+
+namespace quill {
+
+class BoardCanvas {
+public:
+    // Draws the square afresh: its background, then the piece (if any) at `pieceAt`
+    // relative to the square's corner. Any selection stipple on it is gone.
+    void drawSquare(int index, const Picture& background, const Picture& piece, const QPointF& pieceAt);
+    // Covers the square, piece included, with a stipple of every point whose x + y is even.
+    void stippleSquare(int index, const QColor& color);
+
+    // `margin` fills the part of a square its pictures leave uncovered.
+    void paint(QPainter& painter, const BoardLayout& layout, const QColor& margin) const;
+
+private:
+    struct Square {
+        Picture background;
+        Picture piece;
+        QPointF pieceAt;
+        bool stippled = false;
+        QColor stipple;
+    };
+    static void paintStipple(QPainter& painter, const QRectF& square, const QColor& color);
+
+    std::array<Square, 65> squares_{};
+};
+
+} // namespace quill

@@ -1,0 +1,128 @@
+#include "picture.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cmath>
+#include <vector>
+
+namespace quill {
+
+struct Picture::Data {
+    Type type = Type::None;
+    QSizeF size;
+    std::unique_ptr<QSvgRenderer> svg;
+    QImage image;
+    // A board paints the same picture at one or two sizes; keep those few renderings.
+    mutable std::vector<QPixmap> rendered;
+};
+
+namespace {
+constexpr std::size_t kRenderedKept = 4;
+}
+
+Picture Picture::fromSvg(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return fromSvgData(file.readAll());
+}
+
+Picture Picture::fromSvgData(const QByteArray& data)
+{
+    auto renderer = std::make_unique<QSvgRenderer>(data);
+    if (!renderer->isValid() || renderer->defaultSize().isEmpty())
+        return {};
+    Picture picture;
+    picture.data_ = std::make_shared<Data>();
+    picture.data_->type = Type::Icon;
+    picture.data_->size = renderer->defaultSize();
+    picture.data_->svg = std::move(renderer);
+    return picture;
+}
+
+Picture Picture::fromImage(const QImage& image, Type type)
+{
+    if (image.isNull() || type == Type::None)
+        return {};
+    Picture picture;
+    picture.data_ = std::make_shared<Data>();
+    picture.data_->type = type;
+    picture.data_->size = image.size();
+    picture.data_->image = image;
+    return picture;
+}
+
+Picture::Type Picture::type() const
+{
+    return data_ ? data_->type : Type::None;
+}
+
+QSizeF Picture::naturalSize() const
+{
+    return data_ ? data_->size : QSizeF();
+}
+
+QPixmap Picture::renderedAt(const QSize& devicePixels) const
+{
+    for (const QPixmap& pixmap : data_->rendered) {
+        if (pixmap.size() == devicePixels)
+            return pixmap;
+    }
+    QImage canvas(devicePixels, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF target(QPointF(0, 0), QSizeF(devicePixels));
+        if (data_->svg)
+            data_->svg->render(&painter, target);
+        else
+            painter.drawImage(target, data_->image);
+    }
+    if (data_->rendered.size() >= kRenderedKept)
+        data_->rendered.erase(data_->rendered.begin());
+    data_->rendered.push_back(QPixmap::fromImage(canvas));
+    return data_->rendered.back();
+}
+
+void Picture::paint(QPainter& painter, const QPointF& topLeft) const
+{
+    if (!data_)
+        return;
+    const QRectF target(topLeft, data_->size);
+    const QTransform transform = painter.combinedTransform();
+    if (transform.type() > QTransform::TxScale) {
+        // Rotated or sheared painters get the picture drawn through their transform.
+        if (data_->svg)
+            data_->svg->render(&painter, target);
+        else
+            painter.drawImage(target, data_->image);
+        return;
+    }
+    // Render at the exact device size and place it on whole device pixels, so edges stay crisp.
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    const QRectF onDevice = transform.mapRect(target);
+    const QPointF origin(std::round(onDevice.left() * dpr) / dpr, std::round(onDevice.top() * dpr) / dpr);
+    const QSize pixels(std::max(1, qRound(onDevice.width() * dpr)), std::max(1, qRound(onDevice.height() * dpr)));
+    QPixmap pixmap = renderedAt(pixels);
+    pixmap.setDevicePixelRatio(dpr);
+    painter.save();
+    painter.resetTransform();
+    painter.drawPixmap(origin, pixmap);
+    painter.restore();
+}
+
+QPixmap Picture::toPixmap(qreal scale, qreal devicePixelRatio) const
+{
+    if (!data_)
+        return {};
+    const QSizeF size = data_->size * scale * devicePixelRatio;
+    QPixmap pixmap = renderedAt(QSize(std::max(1, qRound(size.width())), std::max(1, qRound(size.height()))));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+} // namespace quill

@@ -1,0 +1,48 @@
+#pragma once
+// Looking at a board the way a user does: grab it and read pixels.
+
+#include <QImage>
+#include <QRect>
+
+#include "varnel.h"
+
+namespace boardlook {
+
+inline QImage grab(quill::Varnel& board)
+{
+    return board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A picture that is one plain colour, easy to find on a grab.
+inline quill::Picture solidIcon(const QColor& color, int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(color);
+    return quill::Picture::fromImage(image, quill::Picture::Type::Icon);
+}
+
+inline QColor at(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
+
+// Pixels of the square drawn at screen column `left` and row `top` (0..7).
+inline QRect cell(int left, int top, int side = 49)
+{
+    return {left * side, top * side, side, side};
+}
+
+// The part of `area` that shows `color`, as the bounding box of those pixels.
+inline QRect boxOf(const QImage& image, const QColor& color, const QRect& area)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixelColor(x, y) == color)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+} // namespace boardlook

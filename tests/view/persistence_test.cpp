@@ -1,0 +1,96 @@
+// The design-time properties in the host's property storage.
+
+#include <gtest/gtest.h>
+
+#include "board_look.h"
+#include "memory_property_bag.h"
+
+using namespace quill;
+
+namespace {
+
+const QStringList kKeyOrder = {"Enabled",   "Piece",      "IsSelected", "Picture",
+                               "DragStyle", "EnableDrag", "BoardStyle", "SelectionColor"};
+
+// Remembers which names were asked for or written, in order.
+class RecordingBag : public MemoryPropertyBag {
+public:
+    QVariant read(const QString& name, const QVariant& defaultValue) override
+    {
+        reads.append(name);
+        return MemoryPropertyBag::read(name, defaultValue);
+    }
+    void write(const QString& name, const QVariant& value, const QVariant& defaultValue) override
+    {
+        writes.append(name);
+        MemoryPropertyBag::write(name, value, defaultValue);
+    }
+    QStringList reads, writes;
+};
+
+TEST(BoardProperties, EmptyStorageGivesTheDefaults)
+{
+    RecordingBag bag;
+    Varnel board;
+    board.setBoardStyle(Classic);
+    board.setEnableDrag(true);
+    board.setDragStyle(DragNothing);
+    board.setSelectionColor(255);
+    QStringList notices;
+    QObject::connect(&board, &Varnel::propertyChanged, &board, [&](const QString& name) { notices.append(name); });
+
+    board.readProperties(bag);
+    EXPECT_EQ(bag.reads, kKeyOrder);
+    EXPECT_TRUE(board.Enabled());
+    EXPECT_EQ(board.DragStyle(), DragMove);
+    EXPECT_FALSE(board.EnableDrag());
+    EXPECT_EQ(board.BoardStyle(), Modern);
+    EXPECT_EQ(board.SelectionColor(), 0xFF0000u);
+    EXPECT_EQ(notices, QStringList{"BoardStyle"}); // applied through its let
+    EXPECT_EQ(board.Picture(Wpawn), ImageSet::modern().at(Wpawn));
+}
+
+TEST(BoardProperties, SavedPropertiesComeBack)
+{
+    RecordingBag bag;
+    {
+        Varnel saved;
+        saved.setBoardStyle(Classic);
+        saved.setSelectionColor(255);
+        saved.setEnableDrag(true);
+        saved.setDragStyle(DragCopy);
+        saved.setEnabled(false);
+        saved.setPiece(3, 3, Wknight);
+        saved.writeProperties(bag);
+    }
+    EXPECT_EQ(bag.writes, kKeyOrder);
+    EXPECT_EQ(bag.read("Enabled", -1), QVariant(0));    // False travels as 0
+    EXPECT_EQ(bag.read("EnableDrag", 0), QVariant(-1)); // True travels as -1
+
+    Varnel loaded;
+    loaded.readProperties(bag);
+    EXPECT_FALSE(loaded.Enabled());
+    EXPECT_TRUE(loaded.EnableDrag());
+    EXPECT_EQ(loaded.DragStyle(), DragCopy);
+    EXPECT_EQ(loaded.BoardStyle(), Classic);
+    EXPECT_EQ(loaded.Picture(Wpawn), ImageSet::classic().at(Wpawn));
+    EXPECT_EQ(loaded.piece(3, 3), None); // the position itself is never kept
+
+    // It selects in the saved colour: 255 is red as 0x00BBGGRR.
+    loaded.SelectSquare(1, 1);
+    EXPECT_EQ(boardlook::at(boardlook::grab(loaded), 0, 0), QColor(255, 0, 0));
+
+    RecordingBag again;
+    loaded.writeProperties(again);
+    EXPECT_EQ(again.names(), bag.names());
+}
+
+TEST(BoardProperties, StoredValueOfTheWrongTypeFailsTheLoad)
+{
+    MemoryPropertyBag bag;
+    bag.write("DragStyle", QStringLiteral("sideways"), 2);
+    Varnel board;
+    EXPECT_THROW(board.readProperties(bag), ControlError);
+}
+
+} // namespace
