@@ -97,6 +97,20 @@ TEST(BoardInput, DragThatEndsOffTheBoardLeavesNothingBehind)
     EXPECT_EQ(board.piece(5, 7), Wpawn);
 }
 
+TEST(BoardInput, MousePressWithDragRunsAPlatformDragThatEndsCleanly)
+{
+    Varnel board;
+    board.NewGame();
+    board.setEnableDrag(true);
+    EventLog log(board);
+    // No screen to drop on here: the platform drag ends at once, off the board.
+    QTest::mousePress(&board, Qt::LeftButton, {}, QPoint(220, 320));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(220, 320));
+    EXPECT_FALSE(board.isDragging());
+    EXPECT_TRUE(log.events.filter("MouseDown").isEmpty());
+    EXPECT_EQ(board.piece(5, 7), Wpawn);
+}
+
 TEST(BoardInput, DisabledBoardRaisesNothing)
 {
     Varnel board;

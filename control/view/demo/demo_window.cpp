@@ -74,6 +74,11 @@ DemoWindow::DemoWindow(QWidget* parent)
     board_->NewGame();
 }
 
+void DemoWindow::setDragEnabled(bool on)
+{
+    dragButton_->setChecked(on);
+}
+
 void DemoWindow::log(const QString& line)
 {
     log_->appendPlainText(line);

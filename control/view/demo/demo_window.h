@@ -16,6 +16,7 @@ class DemoWindow : public QWidget {
 public:
     explicit DemoWindow(QWidget* parent = nullptr);
     quill::Varnel* board() const { return board_; }
+    void setDragEnabled(bool on);
 
 private:
     void log(const QString& line);

@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     if (args.contains(QStringLiteral("--rotated")))
         window.board()->RotateBoard();
     if (args.contains(QStringLiteral("--drag")))
-        window.board()->setEnableDrag(true);
+        window.setDragEnabled(true);
     const qsizetype sizeAt = args.indexOf(QStringLiteral("--size"));
     const int boardPixels = sizeAt > 0 && sizeAt + 1 < args.size() ? args[sizeAt + 1].toInt() : 392;
     window.resize(boardPixels * 5 / 3 + 40, boardPixels + 70);
