@@ -1,44 +1,35 @@
 #include "memory_settings.h"
 
-#include <algorithm>
-
 namespace morvane {
 
 namespace {
-char lower(char c)
+std::string lowered(std::string key)
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return key;
 }
-} // namespace
-
-bool MemorySettings::LessNoCase::operator()(const std::string& a, const std::string& b) const
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return lower(x) < lower(y); });
-}
+}  // namespace
 
 std::string MemorySettings::get(const std::string& key, const std::string& defaultValue)
 {
     if (recordReads)
         reads.push_back(key);
-    const auto it = values_.find(key);
+    const auto it = values_.find(lowered(key));
     return it == values_.end() ? defaultValue : it->second;
 }
 
-void MemorySettings::save(const std::string& key, const std::string& value)
-{
-    values_[key] = value;
-}
+void MemorySettings::save(const std::string& key, const std::string& value) { values_[lowered(key)] = value; }
 
 void MemorySettings::saveAll(const std::vector<std::pair<std::string, std::string>>& values)
 {
+    values_.reserve(values_.size() + values.size());
     for (const auto& [key, value] : values)
-        values_[key] = value;
+        values_[lowered(key)] = value;
 }
 
-bool MemorySettings::contains(const std::string& key) const
-{
-    return values_.count(key) != 0;
-}
+bool MemorySettings::contains(const std::string& key) const { return values_.count(lowered(key)) != 0; }
 
-} // namespace morvane
+}  // namespace morvane

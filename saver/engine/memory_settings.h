@@ -1,8 +1,8 @@
 #pragma once
 // Settings held in memory only: for the replay tool and tests.
 
-#include <map>
 #include <string>
+#include <unordered_map>
 
 #include "settings_access.h"
 
@@ -20,10 +20,8 @@ public:
     bool recordReads = false;
 
 private:
-    struct LessNoCase {
-        bool operator()(const std::string& a, const std::string& b) const;
-    };
-    std::map<std::string, std::string, LessNoCase> values_;
+    // Keys are stored in lower case.
+    std::unordered_map<std::string, std::string> values_;
 };
 
 } // namespace morvane

@@ -141,7 +141,7 @@ void ReplayEngine::Timer2_Timer()
             return;
         }
     }
-    if (trimBlanks(pgnFile).empty() || !isFile(pgnFile)) {
+    if (trimBlanks(pgnFile).empty() || !gameFile_.exists(pgnFile)) {
         dialogs_.message(kNotFoundText, MsgIcon::Critical, MsgButtons::Ok);
         if (!isFile(defaultFile)) {
             noDefault(true);
@@ -151,11 +151,12 @@ void ReplayEngine::Timer2_Timer()
             noGame();
             return;
         }
+        gameFile_.exists(pgnFile);
     }
 
     // Only the game's own bytes are read; a damaged span (End not after Begin)
     // gives an empty game.
-    const std::string gameText = readByteRange(pgnFile, begin, end - begin).value_or(std::string());
+    const std::string gameText = gameFile_.read(begin, end - begin).value_or(std::string());
 
     board_.NewGame();
     showTags(gameText);

@@ -12,6 +12,7 @@
 #include "board_model.h"
 #include "decoder_host.h"
 #include "dialogs.h" // platform/: the one Qt-free Dialogs interface
+#include "game_file_reader.h"
 #include "move_decoder.h"
 #include "replay_screen.h"
 #include "settings_access.h"
@@ -85,6 +86,7 @@ private:
     std::string dataFolder_;
     MoveDecoder decoder_;
     std::vector<std::string> moveLines_;
+    GameFileReader gameFile_;
     ReplayObserver* observer_ = nullptr;
     std::function<double()> random_;
     bool ended_ = false; // the program was told to end

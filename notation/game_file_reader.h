@@ -1,0 +1,39 @@
+#pragma once
+// Reads games out of a PGN file by their byte ranges, one read per game. The
+// file stays open between loads as long as its path still names the same file
+// (same device and inode), so a load costs one stat and one read whatever the
+// file's size; a file replaced under the same name is opened afresh.
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace morvane {
+
+class GameFileReader {
+public:
+    GameFileReader() = default;
+    ~GameFileReader();
+    GameFileReader(const GameFileReader&) = delete;
+    GameFileReader& operator=(const GameFileReader&) = delete;
+
+    // True when `path` names a regular file; it becomes the file read next.
+    bool exists(const std::string& path);
+    // `length` bytes from the 1-based position `begin` of the file last found by
+    // exists() (fewer at its end; empty for length <= 0 or begin < 1), or
+    // nothing when it cannot be read.
+    std::optional<std::string> read(std::int64_t begin, std::int64_t length);
+
+private:
+    void close();
+
+    int fd_ = -1;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+    std::string path_;
+    bool found_ = false;
+};
+
+} // namespace morvane
