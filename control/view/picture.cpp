@@ -94,25 +94,25 @@ void Picture::paint(QPainter& painter, const QPointF& topLeft) const
         return;
     const QRectF target(topLeft, data_->size);
     const QTransform transform = painter.combinedTransform();
-    if (transform.type() > QTransform::TxScale) {
-        // Rotated or sheared painters get the picture drawn through their transform.
+    const bool plainScale = transform.type() <= QTransform::TxScale && transform.m11() > 0 &&
+                            qFuzzyCompare(transform.m11(), transform.m22());
+    if (!plainScale) {
+        // Rotated, sheared or mirrored painters get the picture drawn through their transform.
         if (data_->svg)
             data_->svg->render(&painter, target);
         else
             painter.drawImage(target, data_->image);
         return;
     }
-    // Render at the exact device size and place it on whole device pixels, so edges stay crisp.
+    // Render at the exact device size and start on a whole device pixel, so edges stay crisp.
     const qreal dpr = painter.device()->devicePixelRatioF();
-    const QRectF onDevice = transform.mapRect(target);
-    const QPointF origin(std::round(onDevice.left() * dpr) / dpr, std::round(onDevice.top() * dpr) / dpr);
-    const QSize pixels(std::max(1, qRound(onDevice.width() * dpr)), std::max(1, qRound(onDevice.height() * dpr)));
-    QPixmap pixmap = renderedAt(pixels);
-    pixmap.setDevicePixelRatio(dpr);
-    painter.save();
-    painter.resetTransform();
-    painter.drawPixmap(origin, pixmap);
-    painter.restore();
+    const qreal scale = transform.m11();
+    const QPointF onDevice = transform.map(topLeft) * dpr;
+    const QPointF snapped = transform.inverted().map(QPointF(std::round(onDevice.x()), std::round(onDevice.y())) / dpr);
+    const QSizeF pixels = data_->size * scale * dpr;
+    QPixmap pixmap = renderedAt(QSize(std::max(1, qRound(pixels.width())), std::max(1, qRound(pixels.height()))));
+    pixmap.setDevicePixelRatio(dpr * scale);
+    painter.drawPixmap(snapped, pixmap);
 }
 
 QPixmap Picture::toPixmap(qreal scale, qreal devicePixelRatio) const

@@ -3,8 +3,32 @@
 
 #include <QImage>
 #include <QRect>
+#include <QStringList>
+#include <ostream>
 
 #include "varnel.h"
+
+// Readable failure messages for the Qt values the suites compare.
+inline void PrintTo(const QRect& r, std::ostream* os)
+{
+    *os << "QRect(" << r.x() << "," << r.y() << " " << r.width() << "x" << r.height() << ")";
+}
+inline void PrintTo(const QSize& s, std::ostream* os)
+{
+    *os << s.width() << "x" << s.height();
+}
+inline void PrintTo(const QColor& c, std::ostream* os)
+{
+    *os << c.name().toStdString();
+}
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& l, std::ostream* os)
+{
+    *os << '[' << l.join(" | ").toStdString() << ']';
+}
 
 namespace boardlook {
 
