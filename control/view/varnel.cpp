@@ -250,8 +250,9 @@ QSize Varnel::sizeHint() const
     return {side, side};
 }
 
-QRectF Varnel::squareOnWidget(int index) const
+QRectF Varnel::squareGeometry(int index) const
 {
+    checkSquare(index);
     const QRectF units = layout_.squareRect(index);
     const double scale = zoom();
     return {units.topLeft() * scale, units.size() * scale};
@@ -259,7 +260,7 @@ QRectF Varnel::squareOnWidget(int index) const
 
 void Varnel::updateSquare(int index)
 {
-    update(squareOnWidget(index).toAlignedRect().adjusted(-1, -1, 1, 1));
+    update(squareGeometry(index).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void Varnel::paintEvent(QPaintEvent*)

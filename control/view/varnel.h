@@ -97,6 +97,8 @@ public:
     // A drag that ended anywhere but on one of this board's squares.
     void reportDragAbandoned();
     bool isDragging() const { return dragging_; }
+    // Where square 1..64 is drawn, in widget pixels (for hosts and tests that use a real mouse).
+    QRectF squareGeometry(int square) const;
     // The picture following the pointer during a drag; null when no drag is under way.
     quill::Picture dragIcon() const { return dragIcon_; }
 
@@ -148,7 +150,6 @@ private:
     void redrawAll();
     void throwIfUndrawable();
     void updateSquare(int index);
-    QRectF squareOnWidget(int index) const;
     int squareAtPixel(const QPointF& pixel) const;
     QPointF unitsInSquare(int index, const QPointF& pixel) const;
     bool acceptsInput() const;
