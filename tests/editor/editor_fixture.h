@@ -1,0 +1,85 @@
+#pragma once
+// A game editor driven as a user drives it: drags reported square by square to
+// the board, buttons clicked, labels and the board read back.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "board_model.h"
+#include "frm_ge.h"
+#include "placement.h"
+#include "scripted_dialogs.h"
+#include "varnel.h"
+
+namespace edtest {
+
+inline int squareOf(const std::string& square)
+{
+    return quill::SquareIndex(square[0] - 'a' + 1, 9 - (square[1] - '0'));
+}
+
+class Editor {
+public:
+    explicit Editor(bool realPromotionDialog = false)
+    {
+        morvane::EditorServices services;
+        if (!realPromotionDialog) {
+            services.promote = [this](int side) {
+                promotedSides.push_back(side);
+                const quill::PieceNum code = promotions.empty() ? quill::WQueen : promotions.front();
+                if (!promotions.empty())
+                    promotions.pop_front();
+                return code;
+            };
+        }
+        form = std::make_unique<morvane::FrmGE>(dialogs, std::move(services));
+    }
+
+    // Presses on one square and drops on another, as a mouse drag does.
+    void drag(const std::string& from, const std::string& to)
+    {
+        form->board().reportPress(squareOf(from), quill::Varnel::kLeftButton, 0);
+        form->board().reportDrop(squareOf(to));
+    }
+
+    void load(const std::vector<std::string>& lines)
+    {
+        form->loadMoveLines(lines);
+        form->finishLoading();
+    }
+
+    QLabel* label(bool white, int index) const
+    {
+        return form->findChild<QLabel*>(
+            QStringLiteral("%1(%2)").arg(white ? "lblWhiteList" : "lblBlackList").arg(index));
+    }
+    std::string white(int index) const { return label(true, index)->text().toStdString(); }
+    std::string black(int index) const { return label(false, index)->text().toStdString(); }
+
+    QPushButton* button(const QString& name) const { return form->findChild<QPushButton*>(name); }
+    QPushButton* navigate(int index) const { return button(QStringLiteral("CmdNavigate(%1)").arg(index)); }
+    void click(QPushButton* b) const { QTest::mouseClick(b, Qt::LeftButton); }
+
+    // What the board shows, as a FEN placement.
+    std::string placement() const
+    {
+        quill::BoardModel copy;
+        for (std::int16_t col = 1; col <= 8; ++col)
+            for (std::int16_t row = 1; row <= 8; ++row)
+                copy.setPiece(col, row, form->board().piece(col, row));
+        return morvane::piecePlacement(copy);
+    }
+
+    testutil::ScriptedDialogs dialogs;
+    std::deque<quill::PieceNum> promotions;
+    std::vector<int> promotedSides;
+    std::unique_ptr<morvane::FrmGE> form;
+};
+
+inline constexpr const char* kStart = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR";
+
+} // namespace edtest

@@ -1,0 +1,252 @@
+// The game editor driven through its board, buttons and labels.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPalette>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include "editor_fixture.h"
+#include "image_set.h"
+#include "move_list.h"
+#include "settings_store.h"
+
+namespace {
+
+using edtest::Editor;
+using edtest::kStart;
+
+const std::string kIllegal = "    Illegal Move ";
+
+bool highlighted(const QLabel* label)
+{
+    return label->palette().color(QPalette::Window) == QPalette().color(QPalette::Highlight);
+}
+
+void play(Editor& e, const std::vector<std::pair<const char*, const char*>>& moves)
+{
+    for (const auto& [from, to] : moves)
+        e.drag(from, to);
+}
+
+TEST(GameEditor, WrongColourFirstDropIsPutBackSilently)
+{
+    Editor e;
+    e.drag("e7", "e5");
+    EXPECT_EQ(e.placement(), kStart);
+    EXPECT_EQ(e.white(1), "");
+    EXPECT_TRUE(e.dialogs.messages.empty());
+    EXPECT_FALSE(e.button("Undo")->isEnabled());
+
+    e.drag("e2", "e4");
+    EXPECT_EQ(e.white(1), "1. e4");
+    EXPECT_TRUE(e.button("Undo")->isEnabled());
+}
+
+TEST(GameEditor, MoveAfterNavigatingBackDiscardsTheLaterMoves)
+{
+    Editor e;
+    play(e, {{"e2", "e4"}, {"e7", "e5"}, {"g1", "f3"}, {"b8", "c6"}, {"f1", "b5"}});
+    const std::string afterE5 = "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR";
+
+    e.click(e.navigate(morvane::FrmGE::Last));
+    for (int i = 0; i < 3; ++i)
+        e.click(e.navigate(morvane::FrmGE::Previous));
+    EXPECT_EQ(e.placement(), afterE5);
+    EXPECT_TRUE(highlighted(e.label(false, 1)));
+
+    e.drag("d2", "d4");
+    EXPECT_EQ(e.white(1), "1. e4");
+    EXPECT_EQ(e.black(1), "1. e5");
+    EXPECT_EQ(e.white(2), "2. d4");
+    EXPECT_EQ(e.black(2), "");
+    EXPECT_EQ(e.white(3), "");
+
+    // The history lost the discarded positions too: undo goes back to after e5.
+    e.click(e.button("Undo"));
+    EXPECT_EQ(e.placement(), afterE5);
+    EXPECT_EQ(e.white(2), "");
+    e.drag("g1", "f3");
+    EXPECT_EQ(e.white(2), "2. Nf3");
+}
+
+TEST(GameEditor, UndoReturnsToTheStart)
+{
+    Editor e;
+    e.drag("e2", "e4");
+    e.click(e.button("Undo"));
+    EXPECT_EQ(e.placement(), kStart);
+    EXPECT_EQ(e.white(1), "");
+    EXPECT_FALSE(e.button("Undo")->isEnabled());
+    // White is to move again.
+    e.drag("d7", "d5");
+    EXPECT_EQ(e.placement(), kStart);
+    e.drag("d2", "d4");
+    EXPECT_EQ(e.white(1), "1. d4");
+}
+
+TEST(GameEditor, SecondCastlingIsRefusedAndTheNumberingKept)
+{
+    Editor e;
+    play(e, {{"e2", "e4"},
+             {"e7", "e5"},
+             {"g1", "f3"},
+             {"b8", "c6"},
+             {"f1", "c4"},
+             {"f8", "c5"},
+             {"e1", "g1"},
+             {"g8", "f6"},
+             {"g1", "e1"},
+             {"d7", "d6"},
+             {"f1", "h1"},
+             {"a7", "a6"}});
+    EXPECT_EQ(e.white(4), "4. O-O");
+    EXPECT_EQ(e.white(5), "5. Ke1");
+    EXPECT_EQ(e.dialogs.texts(), std::vector<std::string>{kIllegal});
+    const std::string before = e.placement();
+
+    e.drag("e1", "g1");
+    EXPECT_EQ(e.dialogs.texts(), (std::vector<std::string>{kIllegal, "Can't Castle"}));
+    EXPECT_EQ(e.placement(), before);
+    EXPECT_EQ(e.white(7), "");
+
+    e.drag("a2", "a3");
+    EXPECT_EQ(e.white(7), "7. a3");
+    EXPECT_EQ(e.black(7), "");
+}
+
+TEST(GameEditor, UndoingACastlingAllowsItAgain)
+{
+    Editor e;
+    play(e, {{"e2", "e4"}, {"e7", "e5"}, {"g1", "f3"}, {"b8", "c6"}, {"f1", "c4"}, {"f8", "c5"}, {"e1", "g1"}});
+    e.click(e.button("Undo"));
+    e.drag("e1", "g1");
+    EXPECT_EQ(e.white(4), "4. O-O");
+    EXPECT_TRUE(e.dialogs.messages.empty());
+}
+
+TEST(GameEditor, LastHalfMoveOfALongGameScrollsTheView)
+{
+    Editor e;
+    std::vector<std::string> lines;
+    for (int n = 1; n <= 18; ++n)
+        lines.push_back(morvane::moveLine(n, n % 2 ? "Nf3" : "Ng1", n % 2 ? "Nf6" : "Ng8"));
+    e.load(lines);
+
+    e.click(e.navigate(morvane::FrmGE::First));
+    EXPECT_EQ(e.white(1), "1. Nf3");
+    EXPECT_TRUE(highlighted(e.label(true, 1)));
+    EXPECT_EQ(e.placement(), "rnbqkbnr/pppppppp/8/8/8/5N2/PPPPPPPP/RNBQKB1R");
+
+    e.click(e.navigate(morvane::FrmGE::Last));
+    EXPECT_EQ(e.white(16), "18. Ng1");
+    EXPECT_EQ(e.black(16), "18. Ng8");
+    EXPECT_EQ(e.white(1), "3. Nf3");
+    EXPECT_TRUE(highlighted(e.label(false, 16)));
+    EXPECT_FALSE(highlighted(e.label(true, 1)));
+    EXPECT_EQ(e.placement(), kStart);
+    EXPECT_FALSE(e.navigate(morvane::FrmGE::Next)->isEnabled());
+}
+
+TEST(GameEditor, OkWithALoneWhiteMoveGivesABlankBlackField)
+{
+    Editor e;
+    e.drag("e2", "e4");
+    e.click(e.button("OK"));
+    EXPECT_EQ(e.form->result(), QDialog::Accepted);
+    EXPECT_EQ(e.form->moveLines(), std::vector<std::string>{"1. e4      " + std::string(8, ' ')});
+}
+
+TEST(GameEditor, CancelHandsNothingBack)
+{
+    Editor e;
+    e.drag("e2", "e4");
+    e.click(e.button("Command2"));
+    EXPECT_EQ(e.form->result(), QDialog::Rejected);
+    EXPECT_TRUE(e.form->moveLines().empty());
+}
+
+TEST(GameEditor, EnPassantIsRecordedAndThePassedPawnRemoved)
+{
+    Editor e;
+    play(e, {{"e2", "e4"}, {"a7", "a6"}, {"e4", "e5"}, {"d7", "d5"}, {"e5", "d6"}});
+    EXPECT_EQ(e.white(3), "3. exd6");
+    EXPECT_EQ(e.placement(), "rnbqkbnr/1pp1pppp/p2P4/8/8/8/PPPP1PPP/RNBQKBNR");
+    EXPECT_TRUE(e.dialogs.messages.empty());
+}
+
+TEST(GameEditor, PromotionAsksForTheSideToMoveAndWritesThePiece)
+{
+    Editor e;
+    e.load({morvane::moveLine(1, "e4", "d5"), morvane::moveLine(2, "exd5", "c6"), morvane::moveLine(3, "dxc6", "Nf6"),
+            morvane::moveLine(4, "cxb7", "Nbd7")});
+    e.promotions = {quill::Wknight};
+    e.drag("b7", "a8");
+    EXPECT_EQ(e.white(5), "5. bxa8=N");
+    EXPECT_EQ(e.promotedSides, std::vector<int>{1});
+    EXPECT_EQ(e.form->board().piece(1, 1), quill::Wknight);
+}
+
+TEST(GameEditor, InvalidMoveInALoadedGameStopsTheReplayAndKeepsTheEditorOpen)
+{
+    Editor e;
+    e.load({morvane::moveLine(1, "e4", "e5"), morvane::moveLine(2, "Zf3", "Nc6"), morvane::moveLine(3, "Bc4", "Bc5")});
+    ASSERT_EQ(e.dialogs.messages.size(), 1u);
+    EXPECT_EQ(e.dialogs.messages[0].text, "Invalid Move");
+    EXPECT_EQ(e.dialogs.messages[0].icon, morvane::MsgIcon::Critical);
+    EXPECT_EQ(e.white(1), "1. e4");
+    EXPECT_EQ(e.black(1), "1. e5");
+    EXPECT_EQ(e.white(2), "");
+    EXPECT_EQ(e.placement(), "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR");
+
+    e.drag("g1", "f3");
+    EXPECT_EQ(e.white(2), "2. Nf3");
+    e.click(e.button("OK"));
+    EXPECT_EQ(e.form->moveLines(),
+              (std::vector<std::string>{morvane::moveLine(1, "e4", "e5"), morvane::moveLine(2, "Nf3", "")}));
+}
+
+TEST(GameEditor, ARunTimeFailureKeepsWhatWasEnteredBefore)
+{
+    Editor e;
+    play(e, {{"e2", "e4"}, {"f7", "f6"}, {"d1", "h5"}, {"a7", "a6"}});
+    const std::string before = e.placement();
+    e.drag("h5", "e8"); // takes the king: there is no check to test any more
+    EXPECT_EQ(e.dialogs.texts(), std::vector<std::string>{"An Error Happenned"});
+    EXPECT_EQ(e.placement(), before);
+    EXPECT_EQ(e.white(3), "");
+    EXPECT_EQ(e.white(2), "2. Qh5+");
+    e.drag("h5", "f7");
+    EXPECT_EQ(e.white(3), "3. Qf7+");
+}
+
+TEST(GameEditor, BoardStyleComesFromTheStyleSetting)
+{
+    struct Row {
+        const char* style;
+        std::int32_t boardStyle;
+        bool ownPieces;
+    };
+    const QString settingsFile =
+        QDir::temp().filePath(QStringLiteral("editor-style-%1.db").arg(QCoreApplication::applicationPid()));
+    for (const Row& row : {Row{"0", quill::Modern, false}, Row{"2", quill::Classic, false},
+                           Row{"3", quill::Classic, true}, Row{"4", quill::Classic, true}}) {
+        SCOPED_TRACE(row.style);
+        morvane::SettingsStore store(settingsFile.toStdString());
+        morvane::Config config(store);
+        config.save("style", row.style);
+        testutil::ScriptedDialogs dialogs;
+        morvane::FrmGE form(dialogs, morvane::EditorServices{&config, {}, {}});
+        EXPECT_EQ(form.board().BoardStyle(), row.boardStyle);
+        const quill::Picture pawn = form.board().Picture(quill::Wpawn);
+        EXPECT_FALSE(pawn.isNull());
+        EXPECT_EQ(!(pawn == quill::ImageSet::classic().at(quill::Wpawn)) &&
+                      !(pawn == quill::ImageSet::modern().at(quill::Wpawn)),
+                  row.ownPieces);
+    }
+    QFile::remove(settingsFile);
+}
+
+} // namespace
