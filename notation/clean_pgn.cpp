@@ -6,6 +6,13 @@ namespace morvane {
 
 namespace {
 
+// Either character in the text (two memchr scans; find_first_of would test
+// every character against the set one call at a time).
+bool holdsEither(const std::string& s, char a, char b)
+{
+    return std::memchr(s.data(), a, s.size()) != nullptr || std::memchr(s.data(), b, s.size()) != nullptr;
+}
+
 // A double-quoted value inside a bracket group, starting at the quote `p`:
 // returns the position just after its closing quote, or nullptr when the value
 // does not close on its line (then the quote is an ordinary character).
@@ -30,7 +37,7 @@ const char* skipQuoted(const char* p, const char* end)
 // still follows anywhere; when none follows, the rest of the text stays as it is.
 bool removeBracketGroups(std::string& s)
 {
-    if (s.find_first_of("[]") == std::string::npos)
+    if (!holdsEither(s, '[', ']'))
         return true;
     std::string out;
     out.reserve(s.size());
@@ -74,7 +81,7 @@ bool removeBracketGroups(std::string& s)
 // Stage 2: "{" pairs with the first "}" after it; no nesting.
 bool removeComments(std::string& s)
 {
-    if (s.find_first_of("{}") == std::string::npos)
+    if (!holdsEither(s, '{', '}'))
         return true;
     std::string out;
     out.reserve(s.size());
@@ -109,7 +116,7 @@ bool removeComments(std::string& s)
 // same text). A ")" outside every group is an imbalance when a "(" follows.
 bool removeVariations(std::string& s)
 {
-    if (s.find_first_of("()") == std::string::npos)
+    if (!holdsEither(s, '(', ')'))
         return true;
     std::string out;
     out.reserve(s.size());

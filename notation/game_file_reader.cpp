@@ -34,26 +34,28 @@ bool GameFileReader::exists(const std::string& path)
     return true;
 }
 
-std::optional<std::string> GameFileReader::read(std::int64_t begin, std::int64_t length)
+std::optional<std::string_view> GameFileReader::read(std::int64_t begin, std::int64_t length)
 {
     if (!found_ || fd_ < 0)
         return std::nullopt;
-    std::string text;
     if (length <= 0 || begin < 1)
-        return text;
-    text.resize(static_cast<std::size_t>(length));
+        return std::string_view();
+    const auto wanted = static_cast<std::size_t>(length);
+    if (wanted > capacity_) {
+        buffer_.reset(new char[wanted]);
+        capacity_ = wanted;
+    }
     std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::pread(fd_, text.data() + done, text.size() - done,
-                                  static_cast<off_t>(begin - 1) + static_cast<off_t>(done));
+    while (done < wanted) {
+        const ssize_t n =
+            ::pread(fd_, buffer_.get() + done, wanted - done, static_cast<off_t>(begin - 1) + static_cast<off_t>(done));
         if (n < 0)
             return std::nullopt;
         if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
     }
-    text.resize(done);
-    return text;
+    return std::string_view(buffer_.get(), done);
 }
 
 } // namespace morvane

@@ -7,8 +7,10 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace morvane {
 
@@ -23,8 +25,8 @@ public:
     bool exists(const std::string& path);
     // `length` bytes from the 1-based position `begin` of the file last found by
     // exists() (fewer at its end; empty for length <= 0 or begin < 1), or
-    // nothing when it cannot be read.
-    std::optional<std::string> read(std::int64_t begin, std::int64_t length);
+    // nothing when it cannot be read. The view stays valid until the next read.
+    std::optional<std::string_view> read(std::int64_t begin, std::int64_t length);
 
 private:
     void close();
@@ -34,6 +36,8 @@ private:
     ino_t inode_ = 0;
     std::string path_;
     bool found_ = false;
+    std::unique_ptr<char[]> buffer_; // grown as needed, never cleared
+    std::size_t capacity_ = 0;
 };
 
 } // namespace morvane

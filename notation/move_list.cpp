@@ -1,5 +1,6 @@
 #include "move_list.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <utility>
@@ -100,7 +101,10 @@ std::string moveLine(int moveNumber, std::string_view white, std::string_view bl
 {
     char number[16];
     auto [end, ec] = std::to_chars(number, number + sizeof number, moveNumber);
-    std::string line(number, end);
+    std::string line;
+    line.reserve(static_cast<std::size_t>(end - number) + 2 + std::max(white.size(), kFieldWidth) +
+                 std::max(black.size(), kFieldWidth));
+    line.append(number, end);
     line += ". ";
     line += white;
     if (white.size() < kFieldWidth)

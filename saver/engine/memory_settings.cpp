@@ -11,7 +11,7 @@ std::string lowered(std::string key)
     }
     return key;
 }
-}  // namespace
+} // namespace
 
 std::string MemorySettings::get(const std::string& key, const std::string& defaultValue)
 {
@@ -21,7 +21,10 @@ std::string MemorySettings::get(const std::string& key, const std::string& defau
     return it == values_.end() ? defaultValue : it->second;
 }
 
-void MemorySettings::save(const std::string& key, const std::string& value) { values_[lowered(key)] = value; }
+void MemorySettings::save(const std::string& key, const std::string& value)
+{
+    values_[lowered(key)] = value;
+}
 
 void MemorySettings::saveAll(const std::vector<std::pair<std::string, std::string>>& values)
 {
@@ -30,6 +33,9 @@ void MemorySettings::saveAll(const std::vector<std::pair<std::string, std::strin
         values_[lowered(key)] = value;
 }
 
-bool MemorySettings::contains(const std::string& key) const { return values_.count(lowered(key)) != 0; }
+bool MemorySettings::contains(const std::string& key) const
+{
+    return values_.count(lowered(key)) != 0;
+}
 
-}  // namespace morvane
+} // namespace morvane

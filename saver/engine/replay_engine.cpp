@@ -156,7 +156,7 @@ void ReplayEngine::Timer2_Timer()
 
     // Only the game's own bytes are read; a damaged span (End not after Begin)
     // gives an empty game.
-    const std::string gameText = gameFile_.read(begin, end - begin).value_or(std::string());
+    const std::string_view gameText = gameFile_.read(begin, end - begin).value_or(std::string_view());
 
     board_.NewGame();
     showTags(gameText);
