@@ -131,19 +131,69 @@ TEST(BoardInput, DisabledBoardRaisesNothing)
     EXPECT_EQ(board.piece(5, 7), Wpawn);
 }
 
-TEST(BoardInput, MouseReportsModelSquaresWhateverTheRotationAndZoom)
+struct ClickCase {
+    const char* name;
+    bool rotated;
+    int widgetPixels;    // 0: as ChangeBoardSize leaves it
+    int boardSizeHalves; // ChangeBoardSize argument at 2 host units per drawing unit, or 0
+    QPoint at;
+    QStringList events;
+};
+
+class MouseClicks : public ::testing::TestWithParam<ClickCase> {};
+
+TEST_P(MouseClicks, ReportModelSquaresWhateverTheRotationAndSize)
+{
+    const ClickCase& c = GetParam();
+    Varnel board;
+    board.setHostUnitsPerUnit(2);
+    if (c.boardSizeHalves != 0)
+        board.ChangeBoardSize(c.boardSizeHalves);
+    if (c.widgetPixels != 0)
+        board.resize(c.widgetPixels, c.widgetPixels);
+    if (c.rotated)
+        board.RotateBoard();
+    EventLog log(board);
+    QTest::mouseClick(&board, Qt::LeftButton, Qt::ShiftModifier, c.at);
+    EXPECT_EQ(log.events, c.events);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, MouseClicks,
+                         ::testing::Values(
+                             // (20, 30) pixels at zoom 2 are (10, 15) units into the square.
+                             ClickCase{"rotated_zoom2_top_left_is_h1",
+                                       true,
+                                       784,
+                                       0,
+                                       QPoint(20, 30),
+                                       {"MouseDown 8 8 b1 s1 @10,15", "MouseUp 8 8 b1 s1 @10,15", "Click 8 8"}},
+                             ClickCase{"unrotated_bottom_right_is_h1",
+                                       false,
+                                       0,
+                                       0,
+                                       QPoint(390, 385),
+                                       {"MouseDown 8 8 b1 s1 @47,42", "MouseUp 8 8 b1 s1 @47,42", "Click 8 8"}},
+                             ClickCase{"resized_rotated_top_right_is_a1",
+                                       true,
+                                       0,
+                                       1600,
+                                       QPoint(750, 50),
+                                       {"MouseDown 1 8 b1 s1 @50,50", "MouseUp 1 8 b1 s1 @50,50", "Click 1 8"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BoardInput, DoubleClickReportsItsSquare)
 {
     Varnel board;
-    board.resize(784, 784);
     board.RotateBoard();
     EventLog log(board);
-    // The top-left square of a rotated board is h1; (20, 30) pixels at zoom 2 are (10, 15) units into it.
-    QTest::mouseClick(&board, Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 30));
-    EXPECT_EQ(log.events, (QStringList{"MouseDown 8 8 b1 s1 @10,15", "MouseUp 8 8 b1 s1 @10,15", "Click 8 8"}));
-
-    log.events.clear();
-    QTest::mouseDClick(&board, Qt::LeftButton, {}, QPoint(784 - 10, 784 - 10));
-    EXPECT_TRUE(log.events.contains("DblClick 1 1"));
+    // What the window system sends for a double-click.
+    const QPoint at(392 - 10, 392 - 10);
+    QTest::mousePress(&board, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(&board, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, at);
+    EXPECT_EQ(log.events, (QStringList{"MouseDown 1 1 b1 s0 @39,39", "MouseUp 1 1 b1 s0 @39,39", "Click 1 1",
+                                       "DblClick 1 1", "MouseUp 1 1 b1 s0 @39,39"}));
 }
 
 TEST(BoardInput, PressedSquareKeepsTheMouseUntilRelease)
