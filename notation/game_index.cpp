@@ -1,6 +1,11 @@
 #include "game_index.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstring>
+#include <memory>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -81,6 +86,52 @@ std::int64_t IndexGames(std::string_view fileText, const std::function<void(cons
         onGame(span);
         ++count;
         begin = next;
+    }
+    return count;
+}
+
+std::int64_t IndexGameFile(const std::string& path, const std::function<void(const GameSpan&)>& onGame,
+                           std::size_t blockSize)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    // The last kEventLen - 1 bytes of a block are carried over: a tag that
+    // straddles two blocks is found, and none is found twice.
+    constexpr std::size_t carryMax = kEventLen - 1;
+    blockSize = std::max(blockSize, std::size_t{1});
+    std::unique_ptr<char[]> buffer(new char[carryMax + blockSize]);
+    std::size_t carried = 0;
+    std::int64_t base = 0; // file offset of buffer[0]
+    std::int64_t pending = 0;
+    std::int64_t count = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer.get() + carried, blockSize);
+        if (n < 0) {
+            ::close(fd);
+            return -1;
+        }
+        if (n == 0)
+            break;
+        const std::string_view window(buffer.get(), carried + static_cast<std::size_t>(n));
+        for (std::size_t hit = findEvent(window, 0); hit != std::string_view::npos; hit = findEvent(window, hit + 1)) {
+            const std::int64_t offset = base + static_cast<std::int64_t>(hit);
+            if (pending != 0) {
+                onGame(GameSpan{pending, offset});
+                ++count;
+            }
+            pending = offset + 1;
+        }
+        const std::size_t keep = std::min(carryMax, window.size());
+        std::memmove(buffer.get(), window.data() + window.size() - keep, keep);
+        base += static_cast<std::int64_t>(window.size() - keep);
+        carried = keep;
+    }
+    ::close(fd);
+    const std::int64_t size = base + static_cast<std::int64_t>(carried);
+    if (pending != 0) {
+        onGame(GameSpan{pending, size + 1});
+        ++count;
     }
     return count;
 }

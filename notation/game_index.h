@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,12 @@ std::vector<GameSpan> IndexGames(std::string_view fileText);
 // The same scan, handing each game to `onGame` as found (for very large files
 // or a caller that stores while scanning). Returns the number of games.
 std::int64_t IndexGames(std::string_view fileText, const std::function<void(const GameSpan&)>& onGame);
+
+// The same scan over the file at `path`, read in blocks of `blockSize` bytes
+// rather than whole. Returns the number of games, or -1 when the file cannot be
+// read (games found before a read error have been handed over already).
+std::int64_t IndexGameFile(const std::string& path, const std::function<void(const GameSpan&)>& onGame,
+                           std::size_t blockSize = std::size_t{1} << 22);
 
 // 1-based position of the first "[Event " at or after 1-based position `from`,
 // 0 when there is none (InStr(from, text, "[Event ")).

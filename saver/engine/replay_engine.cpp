@@ -58,15 +58,15 @@ ReplayEngine::ReplayEngine(quill::BoardModel& board, ReplayScreen& screen, Dialo
 bool ReplayEngine::EnumDefault(std::string& path)
 {
     trimInPlace(path);
-    const std::optional<std::string> text = readWholeFile(path);
-    if (!text)
-        return false;
     std::vector<std::pair<std::string, std::string>> values;
-    const std::int64_t count = IndexGames(*text, [&values, n = std::int64_t{0}](const GameSpan& span) mutable {
+    std::int64_t n = 0;
+    const std::int64_t count = IndexGameFile(path, [&values, &n](const GameSpan& span) {
         ++n;
         values.emplace_back("MatchBegin" + std::to_string(n), std::to_string(span.begin));
         values.emplace_back("MatchEnd" + std::to_string(n), std::to_string(span.end));
     });
+    if (count < 0)
+        return false;
     values.emplace_back("NumOfGames", std::to_string(count));
     settings_.saveAll(values);
     return true;

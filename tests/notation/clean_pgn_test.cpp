@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using morvane::CleanPGN;
 using morvane::Imbalance;
 using morvane::imbalanceMessage;
@@ -14,6 +16,11 @@ struct CleanCase {
     std::string output;
     Imbalance imbalance;
 };
+
+void PrintTo(const CleanCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CleanStages : public testing::TestWithParam<CleanCase> {};
 

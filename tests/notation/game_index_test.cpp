@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <string>
 
 using morvane::FindEventTag;
@@ -88,4 +91,35 @@ TEST(GameIndex, AgreesWithLiteralScanOnGeneratedTexts)
             ASSERT_EQ(FindEventTag(text, from), pos == std::string::npos ? 0 : static_cast<std::int64_t>(pos) + 1);
         }
     }
+}
+
+TEST(GameIndex, FileReadInBlocksGivesTheSameSpans)
+{
+    char pattern[] = "/tmp/morvane3-index-XXXXXX";
+    const int fd = ::mkstemp(pattern);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    std::uint32_t seed = 99;
+    const char* pieces[] = {"[Event ", "[E", "vent ", "x\n", "[Event \"g\"]\n1. e4 1-0\n", "[", " "};
+    for (int round = 0; round < 200; ++round) {
+        std::string text;
+        for (int i = 0; i < 30; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += pieces[(seed >> 16) % (sizeof pieces / sizeof *pieces)];
+        }
+        {
+            std::FILE* f = std::fopen(pattern, "wb");
+            std::fwrite(text.data(), 1, text.size(), f);
+            std::fclose(f);
+        }
+        for (std::size_t block : {1u, 3u, 6u, 7u, 8u, 13u, 64u, 4096u}) {
+            std::vector<GameSpan> spans;
+            const auto count = morvane::IndexGameFile(
+                pattern, [&spans](const GameSpan& s) { spans.push_back(s); }, block);
+            ASSERT_EQ(spans, IndexGames(text)) << "block " << block << ": " << text;
+            ASSERT_EQ(count, static_cast<std::int64_t>(spans.size()));
+        }
+    }
+    std::remove(pattern);
+    EXPECT_EQ(morvane::IndexGameFile("/nonexistent/file.pgn", [](const GameSpan&) {}), -1);
 }

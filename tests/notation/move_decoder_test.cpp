@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 #include "placement.h"
@@ -56,6 +58,11 @@ struct DecodeCase {
     std::string placement;
     DecodeResult result;
 };
+
+void PrintTo(const DecodeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Decode : public testing::TestWithParam<DecodeCase> {};
 
