@@ -42,6 +42,11 @@ struct StyleCase {
     QRect expected; // where the white king's picture shows, square (5,8) being at (196,343)
 };
 
+void PrintTo(const StyleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PiecePlacement : public ::testing::TestWithParam<StyleCase> {};
 
 TEST_P(PiecePlacement, KingPictureSitsWhereTheStyleSays)

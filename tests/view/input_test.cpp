@@ -26,6 +26,11 @@ struct DropCase {
     PieceNum fromAfter, toAfter;
 };
 
+void PrintTo(const DropCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PieceDropping : public ::testing::TestWithParam<DropCase> {};
 
 TEST_P(PieceDropping, DropChangesTheBoardThenReports)
@@ -139,6 +144,11 @@ struct ClickCase {
     QPoint at;
     QStringList events;
 };
+
+void PrintTo(const ClickCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class MouseClicks : public ::testing::TestWithParam<ClickCase> {};
 

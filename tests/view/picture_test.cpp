@@ -14,6 +14,11 @@ struct SetCase {
     double pieceSide;
 };
 
+void PrintTo(const SetCase& c, std::ostream* os)
+{
+    *os << c.folder;
+}
+
 class PieceSetFiles : public ::testing::TestWithParam<SetCase> {};
 
 TEST_P(PieceSetFiles, EveryPieceLoadsAsAnIconOfItsNaturalSize)
