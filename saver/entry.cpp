@@ -1,6 +1,7 @@
 #include "entry.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -9,11 +10,16 @@
 #include <memory>
 #include <optional>
 
+#include "cursor_visibility.h"
 #include "foreign_window.h"
 #include "frm_settings.h"
+#include "move_sounds.h"
+#include "qt_dialogs.h"
+#include "qt_sound_output.h"
 #include "saver_window.h"
 #include "settings_store.h"
 #include "single_instance.h"
+#include "store_settings.h"
 
 namespace morvane {
 
@@ -55,6 +61,34 @@ void armTestHooks(QApplication& app)
     });
 }
 
+// Benchmarks ask when the first game stood on the screen: the wall-clock time,
+// in milliseconds since the epoch, once the board's first paint is done.
+class FirstPaintReporter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [] {
+                std::printf("first game drawn: %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+                std::fflush(stdout);
+            });
+        }
+        return false;
+    }
+};
+
+void reportFirstPaint(SaverWindow& saver)
+{
+    if (!qEnvironmentVariableIsSet("MORVANE3_REPORT_FIRST_PAINT"))
+        return;
+    if (QWidget* board = saver.findChild<QWidget*>(QStringLiteral("Board")))
+        board->installEventFilter(new FirstPaintReporter(&saver));
+}
+
 // The preview stands a little inside its host's window, as the host's dialog expects.
 constexpr QPoint kPreviewOffset(20, 2);
 
@@ -70,7 +104,59 @@ void watchHost(QApplication& app, WId host)
     poll->start(500);
 }
 
-}  // namespace
+QSize screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+// What the program's windows share for as long as it runs.
+class Program {
+public:
+    Program(QApplication& app, SettingsStore& store, const ProgramState& state)
+        : app_(app), store_(store), state_(state), settings_(store), sounds_(settings_, soundOutput_, state.appPath)
+    {
+    }
+
+    void openSettings(bool onImportTab)
+    {
+        if (!dialog_) {
+            dialog_ =
+                std::make_unique<FrmSettings>(store_, settingsDialogs_, QString::fromStdString(state_.appPath));
+            settingsDialogs_.setOwner(dialog_.get());
+            QObject::connect(dialog_.get(), &FrmSettings::closed, &app_, &QCoreApplication::quit);
+        }
+        if (onImportTab)
+            dialog_->selectTab(FrmSettings::PgnImportPage);
+        dialog_->show();
+        dialog_->raise();
+    }
+
+    SaverWindow& createSaver(RunMode mode)
+    {
+        saver_ = std::make_unique<SaverWindow>(
+            mode, screenSize(), SaverWindow::Services{settings_, saverDialogs_, &sounds_, state_.appPath});
+        saverDialogs_.setOwner(saver_.get());
+        QObject::connect(saver_.get(), &SaverWindow::settingsDialogRequested, &app_,
+                         [this] { openSettings(false); });
+        QObject::connect(saver_.get(), &SaverWindow::endRequested, &app_, [] { QCoreApplication::exit(0); });
+        return *saver_;
+    }
+
+private:
+    QApplication& app_;
+    SettingsStore& store_;
+    const ProgramState& state_;
+    StoreSettings settings_;
+    QtSoundOutput soundOutput_;
+    MoveSounds sounds_;
+    QtDialogs saverDialogs_;
+    QtDialogs settingsDialogs_;
+    std::unique_ptr<FrmSettings> dialog_;
+    std::unique_ptr<SaverWindow> saver_;
+};
+
+} // namespace
 
 int runEntry(QApplication& app, SettingsStore& store)
 {
@@ -82,55 +168,60 @@ int runEntry(QApplication& app, SettingsStore& store)
     state.runMode = runModeFor(line);
     armTestHooks(app);
 
-    std::unique_ptr<FrmSettings> settings;
-    std::unique_ptr<SaverWindow> saver;
+    Program program(app, store, state);
     SingleInstance instance;
 
     switch (state.runMode) {
     case RunMode::Settings:
     case RunMode::SettingsOnImport:
-        settings = std::make_unique<FrmSettings>();
-        if (state.runMode == RunMode::SettingsOnImport)
-            settings->selectTab(FrmSettings::PgnImportTab);
-        settings->show();
+        program.openSettings(state.runMode == RunMode::SettingsOnImport);
         break;
     case RunMode::FullScreen: {
         if (instance.anotherIsRunning())
             return 0;
         instance.claim();
-        saver = std::make_unique<SaverWindow>();
-        saver->setWindowTitle(QStringLiteral("Morvane 3"));
-        saver->setWindowFlag(Qt::FramelessWindowHint);
+        SaverWindow& saver = program.createSaver(state.runMode);
+        saver.setWindowTitle(QStringLiteral("Morvane 3"));
+        saver.setWindowFlag(Qt::FramelessWindowHint);
         if (QScreen* screen = QGuiApplication::primaryScreen())
-            saver->setGeometry(screen->geometry());
-        saver->showFullScreen();
-        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
-        saver->Timer2_Timer();
+            saver.setGeometry(screen->geometry());
+        saver.showFullScreen();
+        CursorVisibility::hide();
+        saver.Timer2_Timer();
+        reportFirstPaint(saver);
         break;
     }
     case RunMode::Preview: {
         const auto handle = ParseWindowHandle(upperCased(trimmed(line)));
         if (!handle || *handle == 0) {
-            std::fprintf(stderr, "morvane3: /P needs the id of the window to draw the preview in, as in \"/P 1234\".\n");
+            std::fprintf(stderr,
+                         "morvane3: /P needs the id of the window to draw the preview in, as in \"/P 1234\".\n");
             return 2;
         }
         const WId host = static_cast<WId>(*handle);
         const std::optional<QSize> hostSize = foreignWindowSize(host);
-        saver = std::make_unique<SaverWindow>();
-        saver->setWindowTitle(QStringLiteral("Morvane 3") + QStringLiteral(" Preview"));
-        if (!hostSize || !embedInto(saver.get(), host, kPreviewOffset, *hostSize)) {
+        if (!hostSize) {
+            std::fprintf(stderr, "morvane3: there is no window %lld to draw the preview in.\n",
+                         static_cast<long long>(*handle));
+            return 2;
+        }
+        SaverWindow& saver = program.createSaver(state.runMode);
+        saver.setWindowTitle(QStringLiteral("Morvane 3") + QStringLiteral(" Preview"));
+        saver.setUpPreview();
+        if (!embedInto(&saver, host, kPreviewOffset, *hostSize)) {
             std::fprintf(stderr, "morvane3: there is no window %lld to draw the preview in.\n",
                          static_cast<long long>(*handle));
             return 2;
         }
         watchHost(app, host);
-        saver->Timer2_Timer();
+        saver.NewGame();
+        saver.Timer2_Timer();
         break;
     }
     }
     const int status = QApplication::exec();
-    QGuiApplication::restoreOverrideCursor();
+    CursorVisibility::show();
     return status;
 }
 
-}  // namespace morvane
+} // namespace morvane

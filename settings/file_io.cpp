@@ -1,0 +1,58 @@
+#include "file_io.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace morvane {
+
+bool isExistingFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.exists() && info.isFile();
+}
+
+std::optional<std::string> readFileBytes(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    std::string bytes;
+    const qint64 size = file.size();
+    if (size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        const qint64 got = file.read(bytes.data(), size);
+        if (got < 0) {
+            if (error)
+                *error = file.errorString();
+            return std::nullopt;
+        }
+        bytes.resize(static_cast<std::size_t>(got));
+    }
+    // Files that report no size (pipes, some special files) are read to their end.
+    if (size == 0) {
+        const QByteArray rest = file.readAll();
+        bytes.assign(rest.constData(), static_cast<std::size_t>(rest.size()));
+    }
+    return bytes;
+}
+
+FileResult replaceFileContents(const QString& path, const std::string& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, reason};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+} // namespace morvane

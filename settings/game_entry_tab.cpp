@@ -1,0 +1,407 @@
+#include "game_entry_tab.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QVBoxLayout>
+
+#include "clean_pgn.h"
+#include "dialog_parts.h"
+#include "dialogs.h"
+#include "file_io.h"
+#include "game_text.h"
+#include "move_line.h"
+#include "move_list.h"
+#include "pgn_writer.h"
+
+namespace morvane {
+
+namespace {
+
+const QString kFileNamePrefix = QStringLiteral("File name : ");
+const char* const kPgnFilter = "PGN file (*.pgn);;Text file (*.txt);;Allfiles (*)";
+constexpr const char* kCrLf = "\r\n";
+
+bool isUtf8(const std::string& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString decoded = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return !decoder.hasError();
+}
+
+QLineEdit* lineEdit(const char* name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+QPushButton* button(const char* caption, const char* name, QWidget* parent)
+{
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+} // namespace
+
+GameEntryTab::GameEntryTab(Dialogs& dialogs, QString appPath, GameEditorLauncher editor, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), appPath_(std::move(appPath)), editor_(std::move(editor))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(productHeading(this));
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildTags(), 1);
+    columns->addWidget(buildMoves(), 1);
+    layout->addLayout(columns, 1);
+    FileName2_ = new QLabel(kFileNamePrefix, this);
+    FileName2_->setObjectName(QStringLiteral("FileName2"));
+    FileName2_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    layout->addWidget(FileName2_);
+    showMoveNumber();
+}
+
+QWidget* GameEntryTab::buildTags()
+{
+    auto* box = new QGroupBox(QStringLiteral("Game Information"), this);
+    auto* grid = new QGridLayout(box);
+    const std::pair<const char*, QLineEdit**> rows[] = {{"Event:", &EventNM_},
+                                                        {"Site:", &Site_},
+                                                        {"Date:", &DateNM_},
+                                                        {"White Player:", &White_},
+                                                        {"Black Player:", &Black_}};
+    const char* const names[] = {"EventNM", "Site", "DateNM", "White", "Black"};
+    int row = 0;
+    for (const auto& [caption, edit] : rows) {
+        *edit = lineEdit(names[row], box);
+        auto* label = new QLabel(QString::fromLatin1(caption), box);
+        label->setBuddy(*edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(*edit, row, 1);
+        ++row;
+    }
+    grid->addWidget(new QLabel(QStringLiteral("Result:"), box), row, 0);
+    cmbResult_ = new QComboBox(box);
+    cmbResult_->setObjectName(QStringLiteral("cmbResult"));
+    cmbResult_->addItems({QStringLiteral("White Wins"), QStringLiteral("Black Wins"), QStringLiteral("Drawn Game"),
+                          QStringLiteral("Unkown Result"), QStringLiteral("Game Incompleted!")});
+    cmbResult_->setCurrentIndex(-1);
+    grid->addWidget(cmbResult_, row, 1);
+    grid->setRowStretch(row + 1, 1);
+
+    Command14_ = button("&Graphical Entry", "Command14", box);
+    Command14_->setToolTip(QStringLiteral("Enter your game using a chess board."));
+    Command14_->setEnabled(static_cast<bool>(editor_));
+    Save_ = button("&Save Game", "Save", box);
+    SaveAs_ = button("S&ave As...", "SaveAs", box);
+    Command15_ = button("&Finish", "Command15", box);
+    Command15_->hide();
+    Save_->setEnabled(false);
+    SaveAs_->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command14_);
+    buttons->addStretch(1);
+    buttons->addWidget(Save_);
+    buttons->addWidget(SaveAs_);
+    grid->addLayout(buttons, row + 2, 0, 1, 2);
+
+    connect(Command14_, &QPushButton::clicked, this, &GameEntryTab::Command14_Click);
+    connect(Save_, &QPushButton::clicked, this, &GameEntryTab::Save_Click);
+    connect(SaveAs_, &QPushButton::clicked, this, &GameEntryTab::SaveAs_Click);
+    return box;
+}
+
+QWidget* GameEntryTab::buildMoves()
+{
+    auto* box = new QGroupBox(QStringLiteral("Moves"), this);
+    auto* grid = new QGridLayout(box);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    List2_ = new QListWidget(box);
+    List2_->setObjectName(QStringLiteral("List2"));
+    List2_->setFont(fixed);
+    grid->addWidget(List2_, 0, 0, 1, 3);
+
+    MoveNum_ = new QLabel(box);
+    MoveNum_->setObjectName(QStringLiteral("MoveNum"));
+    MoveNum_->setFont(fixed);
+    WhiteMove_ = lineEdit("WhiteMove", box);
+    BlackMove_ = lineEdit("BlackMove", box);
+    WhiteMove_->setFont(fixed);
+    BlackMove_->setFont(fixed);
+    grid->addWidget(MoveNum_, 1, 0);
+    grid->addWidget(WhiteMove_, 1, 1);
+    grid->addWidget(BlackMove_, 1, 2);
+
+    New_ = button("New &Move", "New", box);
+    Update_ = button("&Update", "Update", box);
+    grid->addWidget(New_, 2, 1);
+    grid->addWidget(Update_, 2, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+
+    connect(New_, &QPushButton::clicked, this, &GameEntryTab::New_Click);
+    connect(Update_, &QPushButton::clicked, this, &GameEntryTab::Update_Click);
+    connect(List2_, &QListWidget::itemClicked, this, &GameEntryTab::List2_Click);
+    // Enter in the black move's box stores the line, as the Update button does.
+    connect(BlackMove_, &QLineEdit::returnPressed, this, &GameEntryTab::Update_Click);
+    return box;
+}
+
+void GameEntryTab::showMoveNumber()
+{
+    MoveNum_->setText(QString::number(moveNumber_) + QLatin1Char('.'));
+}
+
+void GameEntryTab::setTarget(const QString& path)
+{
+    FileName2_->setText(kFileNamePrefix + path);
+    FileName2_->setToolTip(path);
+}
+
+std::vector<std::string> GameEntryTab::moveLines() const
+{
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(List2_->count()));
+    for (int i = 0; i < List2_->count(); ++i)
+        lines.push_back(encoded(List2_->item(i)->text()));
+    return lines;
+}
+
+void GameEntryTab::rebuildMoveText()
+{
+    moveText_.clear();
+    for (const std::string& line : moveLines()) {
+        moveText_ += line;
+        moveText_ += kCrLf;
+    }
+}
+
+std::string GameEntryTab::encoded(const QString& text) const
+{
+    if (latin1File_) {
+        const bool fits = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+        if (fits) {
+            const QByteArray bytes = text.toLatin1();
+            return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        }
+    }
+    return text.toStdString();
+}
+
+GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const GameSpan& span)
+{
+    QString error;
+    const auto text = readFileBytes(pgnFile, &error);
+    if (!text) {
+        dialogs_.message("The PGN file could not be read:\r\n" + pgnFile.toStdString() + "\r\n" + error.toStdString(),
+                         MsgIcon::Critical);
+        return LoadResult::Unreadable;
+    }
+    auto cut = CutGame(*text, span);
+    if (!cut)
+        return LoadResult::FileChanged;
+    latin1File_ = !isUtf8(*text);
+    textBefore_ = std::move(cut->before);
+    textAfter_ = std::move(cut->after);
+    const std::string& game = cut->game;
+
+    auto decoded = [this](const std::string& bytes) {
+        return latin1File_ ? QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                           : QString::fromStdString(bytes);
+    };
+    EventNM_->setText(decoded(QuotedTagValue(game, "[Event \"")));
+    White_->setText(decoded(QuotedTagValue(game, "[White \"")));
+    Black_->setText(decoded(QuotedTagValue(game, "[Black \"")));
+    Site_->setText(decoded(QuotedTagValue(game, "[Site \"")));
+    DateNM_->setText(decoded(QuotedTagValue(game, "[Date \"")));
+    if (auto result = ResultTagValue(game))
+        resultTag_ = std::move(*result);
+    const char* const markers[] = {"1-0", "0-1", "1/2-1/2", "*"};
+    for (int i = 0; i < 4; ++i)
+        if (resultTag_ == markers[i])
+            cmbResult_->setCurrentIndex(i);
+    setTarget(pgnFile);
+
+    const CleanResult cleaned = CleanPGN(game);
+    if (cleaned.imbalance != Imbalance::None)
+        dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical);
+    std::vector<std::string> lines;
+    std::string gameResult;
+    ListMoves(cleaned.text, lines, gameResult, resultTag_);
+    List2_->clear();
+    for (const std::string& line : lines)
+        List2_->addItem(decoded(line));
+    rebuildMoveText();
+    moveNumber_ = List2_->count() + 1;
+    showMoveNumber();
+    WhiteMove_->clear();
+    BlackMove_->clear();
+    return LoadResult::Loaded;
+}
+
+bool GameEntryTab::startNewGame(const QString& pgnFile)
+{
+    std::string before;
+    if (!pgnFile.trimmed().isEmpty() && isExistingFile(pgnFile.trimmed())) {
+        QString error;
+        auto text = readFileBytes(pgnFile.trimmed(), &error);
+        if (!text) {
+            dialogs_.message("The PGN file could not be read:\r\n" + pgnFile.toStdString() + "\r\n" +
+                                 error.toStdString(),
+                             MsgIcon::Critical);
+            return false;
+        }
+        before = std::move(*text);
+    }
+    latin1File_ = !isUtf8(before);
+    textBefore_ = std::move(before);
+    textAfter_.clear();
+    for (QLineEdit* field : {EventNM_, White_, Black_, DateNM_, Site_})
+        field->clear();
+    List2_->clear();
+    // The moves of the game shown before are gone from the list, so they must not
+    // be written under the new game's tags either.
+    moveText_.clear();
+    New_Click();
+    setTarget(pgnFile);
+    return true;
+}
+
+void GameEntryTab::New_Click()
+{
+    WhiteMove_->clear();
+    BlackMove_->clear();
+    moveNumber_ = List2_->count() + 1;
+    showMoveNumber();
+}
+
+void GameEntryTab::Update_Click()
+{
+    if (!CheckMove(WhiteMove_->text()) || !CheckMove(BlackMove_->text())) {
+        dialogs_.message("  Invalid Move           ", MsgIcon::Critical);
+        return;
+    }
+    const std::string line =
+        MoveLine(MoveNum_->text().toStdString(), WhiteMove_->text().toStdString(), BlackMove_->text().toStdString());
+    const int index = moveNumber_ - 1;
+    if (index >= 0 && index < List2_->count())
+        List2_->item(index)->setText(QString::fromStdString(line));
+    else
+        List2_->addItem(QString::fromStdString(line));
+    rebuildMoveText();
+    ++moveNumber_;
+    gameSaved_ = false;
+    Save_->setEnabled(true);
+    SaveAs_->setEnabled(true);
+    New_Click();
+    WhiteMove_->setFocus();
+}
+
+void GameEntryTab::List2_Click()
+{
+    const QListWidgetItem* item = List2_->currentItem();
+    if (!item)
+        return;
+    const MoveLineFields fields = SplitMoveLine(item->text().toStdString());
+    MoveNum_->setText(QString::fromStdString(fields.numberCaption));
+    WhiteMove_->setText(QString::fromStdString(fields.white));
+    BlackMove_->setText(QString::fromStdString(fields.black));
+    moveNumber_ = static_cast<int>(fields.number);
+}
+
+void GameEntryTab::Command14_Click()
+{
+    if (!editor_)
+        return;
+    if (const auto lines = editor_(moveLines()))
+        takeEditorMoves(*lines);
+}
+
+void GameEntryTab::takeEditorMoves(const std::vector<std::string>& lines)
+{
+    List2_->clear();
+    moveText_.clear();
+    for (const std::string& line : lines) {
+        List2_->addItem(QString::fromStdString(line));
+        moveText_ += line;
+        moveText_ += kCrLf;
+    }
+    gameSaved_ = false;
+    Save_->setEnabled(true);
+    SaveAs_->setEnabled(true);
+    New_Click();
+}
+
+void GameEntryTab::Save_Click()
+{
+    QString target;
+    if (FileName2_->text().trimmed() == kFileNamePrefix.trimmed()) {
+        const auto chosen = dialogs_.saveFile("Choose PGN file", appPath_.toStdString(), kPgnFilter);
+        if (!chosen || chosen->empty())
+            return;
+        target = QString::fromStdString(*chosen);
+        setTarget(target);
+    } else {
+        target = FileName2_->text().mid(kFileNamePrefix.size() - 1);
+    }
+    const MsgAnswer answer = dialogs_.message(
+        "Caution. If you are editing this game from an existing file, all comments in the current game will be "
+        "removed. Are you sure you want to continue?",
+        MsgIcon::Question, MsgButtons::YesNo);
+    if (answer == MsgAnswer::Yes)
+        DoSave(target);
+}
+
+void GameEntryTab::SaveAs_Click()
+{
+    const auto chosen = dialogs_.saveFile("Choose PGN file", appPath_.toStdString(), kPgnFilter);
+    if (!chosen || chosen->empty())
+        return;
+    QString target = QString::fromStdString(*chosen);
+    DoSave(target);
+}
+
+bool GameEntryTab::DoSave(QString& fileName)
+{
+    if (moveText_.empty()) {
+        dialogs_.message("There are no moves in this game, it can't be saved", MsgIcon::Critical);
+        return false;
+    }
+    const bool incomplete = EventNM_->text().isEmpty() || DateNM_->text().isEmpty() || Black_->text().isEmpty() ||
+                            White_->text().isEmpty() || Site_->text().isEmpty();
+    if (incomplete && dialogs_.message("Games Information is incomplete, are you sure you want to save it?",
+                                       MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return false;
+    PgnGame game;
+    game.event = encoded(EventNM_->text());
+    game.site = encoded(Site_->text());
+    game.date = encoded(DateNM_->text());
+    game.white = encoded(White_->text());
+    game.black = encoded(Black_->text());
+    game.result = ResultForChoice(cmbResult_->currentIndex());
+    game.moveText = moveText_;
+    fileName = fileName.trimmed();
+    const FileResult written = replaceFileContents(fileName, PgnFileText(textBefore_, game, textAfter_));
+    if (!written.ok) {
+        dialogs_.message("The game could not be saved to\r\n" + fileName.toStdString() + "\r\n" +
+                             written.error.toStdString() + "\r\nThe file was left as it was.",
+                         MsgIcon::Critical);
+        return false;
+    }
+    Save_->setEnabled(false);
+    setTarget(fileName);
+    gameSaved_ = true;
+    emit fileWritten(fileName);
+    return true;
+}
+
+} // namespace morvane

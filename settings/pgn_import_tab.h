@@ -1,0 +1,67 @@
+#pragma once
+// The "PGN Import" tab: the PGN file that is played, the games found in it, and
+// the game played first.
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game_index.h"
+
+class QLabel;
+class QListView;
+class QPushButton;
+
+namespace morvane {
+
+class Config;
+class Dialogs;
+class MatchListModel;
+
+class PgnImportTab : public QWidget {
+    Q_OBJECT
+public:
+    PgnImportTab(Config& config, Dialogs& dialogs, QString appPath, QWidget* parent = nullptr);
+
+    // The dialog's load: the stored file, else the default file, then the scan.
+    void load();
+
+    // Scans `fileName` (trimmed in place) and lists its games. A name that matches
+    // no file changes nothing; a file with no game empties the list but keeps the count.
+    void GetGames(QString& fileName);
+    void Command9_Click();
+    void List1_Click();
+
+    const QString& currentFile() const { return currentFile_; }
+    const std::vector<GameSpan>& games() const;
+    int selectedEntry() const; // -1 when none
+    // Lists the current file again, keeping the selected entry where it still exists.
+    void rescan();
+
+signals:
+    void applyAllowed(bool allowed);
+    void editGameClicked();
+    void newGameClicked();
+
+private:
+    void setCurrentFile(const QString& path);
+
+    Config& config_;
+    Dialogs& dialogs_;
+    QString appPath_;
+    QString currentFile_;
+    MatchListModel* model_ = nullptr;
+
+    QListView* List1_ = nullptr;
+    QLabel* lblNumImported_ = nullptr;
+    QLabel* Location_ = nullptr;
+    QLabel* Match_ = nullptr;
+    QPushButton* Command9_ = nullptr;
+    QPushButton* Command6_ = nullptr;
+    QPushButton* Command7_ = nullptr;
+};
+
+} // namespace morvane

@@ -1,0 +1,238 @@
+// PGN Import on the shared game files, as LF and as CR LF: what the list shows and
+// the positions Apply stores, checked against the scan written out step by step.
+
+#include <QElapsedTimer>
+#include <QListView>
+#include <QScrollBar>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+#include "dialog_harness.h"
+#include "game_index.h"
+#include "match_list_model.h"
+#include "qt_dialogs.h"
+
+using namespace testutil;
+
+namespace {
+
+struct Scan {
+    std::vector<std::string> entries;
+    std::vector<std::pair<std::int64_t, std::int64_t>> matches;
+};
+
+// Both passes over T = file & CR LF, with 1-based InStr searches, as the scan reads.
+Scan literalScan(const std::string& file)
+{
+    const std::string t = file + "\r\n";
+    auto inStr = [&t](std::int64_t start, const std::string& what) -> std::int64_t {
+        if (start < 1)
+            start = 1;
+        const auto pos = t.find(what, static_cast<std::size_t>(start - 1));
+        return pos == std::string::npos ? 0 : static_cast<std::int64_t>(pos) + 1;
+    };
+    Scan scan;
+    for (std::int64_t p = 0;;) {
+        const std::int64_t e = inStr(p + 1, "[Event ");
+        if (e == 0)
+            break;
+        const std::int64_t b = inStr(e + 1, "[Black ");
+        const std::int64_t c = inStr(b + 1, "]");
+        std::string tags = t.substr(static_cast<std::size_t>(e - 1), static_cast<std::size_t>(c - e + 1));
+        for (char& ch : tags)
+            if (ch == '[' || ch == ']' || ch == '"')
+                ch = ' ';
+        scan.entries.push_back(std::to_string(scan.entries.size() + 1) + "- " + tags);
+        p = e;
+    }
+    for (std::int64_t p = 0;;) {
+        const std::int64_t e = inStr(p + 1, "[Event ");
+        p = e;
+        std::int64_t n = inStr(e + 1, "[Event ");
+        if (n == 0)
+            n = static_cast<std::int64_t>(t.size());
+        if (e == 0)
+            break;
+        scan.matches.emplace_back(e, n - 1);
+    }
+    return scan;
+}
+
+struct FileRow {
+    const char* file;
+    bool crlf;
+};
+
+class RealFiles : public ::testing::TestWithParam<FileRow> {};
+
+TEST_P(RealFiles, ListAndStoredPositionsCutExactlyTheGames)
+{
+    DialogHarness h;
+    const std::string original = readBytes(sharedPgn(GetParam().file));
+    ASSERT_FALSE(original.empty());
+    const std::string bytes = GetParam().crlf ? withCrLf(original) : original;
+    const std::string file = h.path("games.pgn");
+    writeBytes(file, bytes);
+    const Scan expected = literalScan(bytes);
+    ASSERT_GT(expected.entries.size(), 1u);
+
+    auto dialog = h.open();
+    h.dialogs.files.push_back(file);
+    click(dialog.get(), "Command9");
+
+    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"),
+              QString::number(expected.entries.size()) + QStringLiteral(" games found"));
+    EXPECT_EQ(textOf(dialog.get(), "Location"), QString::fromStdString(file));
+    auto* list = child<QListView>(dialog.get(), "List1");
+    ASSERT_EQ(list->model()->rowCount(), static_cast<int>(expected.entries.size()));
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+        const QString entry = list->model()->index(i, 0).data(morvane::MatchListModel::EntryTextRole).toString();
+        // The shared files are ASCII apart from a few names; compare as the bytes were decoded.
+        ASSERT_EQ(entry, morvane::displayText(expected.entries[static_cast<std::size_t>(i)])) << "entry " << i;
+    }
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    EXPECT_EQ(textOf(dialog.get(), "Match"), "Match 1 will be played first");
+    EXPECT_TRUE(child(dialog.get(), "Match")->isVisible());
+    EXPECT_TRUE(child(dialog.get(), "CmdApply")->isEnabled());
+
+    click(dialog.get(), "CmdApply");
+    ASSERT_EQ(h.stored("NumOfGames"), std::to_string(expected.matches.size()));
+    EXPECT_EQ(h.stored("FirstGame"), "1");
+    EXPECT_EQ(h.stored("PGNFile"), file);
+    const auto index = morvane::IndexGames(bytes);
+    for (std::size_t i = 0; i < expected.matches.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        const auto begin = std::stoll(h.stored("MatchBegin" + n));
+        const auto end = std::stoll(h.stored("MatchEnd" + n));
+        ASSERT_EQ(begin, expected.matches[i].first) << "game " << n;
+        ASSERT_EQ(end, expected.matches[i].second) << "game " << n;
+        ASSERT_EQ((morvane::GameSpan{begin, end}), index[i]);
+        // The loader's cut: every byte of the game up to the one before the next "[Event ".
+        const std::string cut =
+            bytes.substr(static_cast<std::size_t>(begin - 1), static_cast<std::size_t>(end - begin));
+        ASSERT_EQ(cut.rfind("[Event ", 0), 0u);
+        ASSERT_EQ(cut.find("[Event ", 1), std::string::npos);
+    }
+    EXPECT_EQ(h.stored("MatchBegin" + std::to_string(expected.matches.size() + 1)), "<absent>");
+}
+
+INSTANTIATE_TEST_SUITE_P(SharedGames, RealFiles,
+                         ::testing::Values(FileRow{"100_best_games.pgn", false}, FileRow{"100_best_games.pgn", true},
+                                           FileRow{"Fischer.pgn", false}, FileRow{"Fischer.pgn", true},
+                                           FileRow{"1001_minis.pgn", false}, FileRow{"lichess_2019.pgn", true}),
+                         [](const auto& info) {
+                             std::string n = info.param.file;
+                             n = n.substr(0, n.find('.'));
+                             return "f" + n + (info.param.crlf ? "_crlf" : "_lf");
+                         });
+
+TEST(PgnImport, ChoosingAnotherGameNamesItToBePlayedFirst)
+{
+    DialogHarness h;
+    auto dialog = h.open();
+    auto* list = child<QListView>(dialog.get(), "List1");
+    list->scrollTo(list->model()->index(2, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+    EXPECT_EQ(textOf(dialog.get(), "Match"), "Match 3 will be played first");
+    click(dialog.get(), "CmdApply");
+    EXPECT_EQ(h.stored("FirstGame"), "3");
+}
+
+TEST(PgnImport, AFileWithoutGamesEmptiesTheListAndKeepsTheCount)
+{
+    DialogHarness h;
+    auto dialog = h.open();
+    const QString countBefore = textOf(dialog.get(), "lblNumImported");
+    EXPECT_EQ(countBefore, "100 games found");
+
+    const std::string file = h.path("notes.pgn");
+    writeBytes(file, "[event \"lower case is no game\"]\n1. e4 e5 *\n");
+    h.dialogs.files.push_back(file);
+    click(dialog.get(), "Command9");
+    EXPECT_EQ(child<QListView>(dialog.get(), "List1")->model()->rowCount(), 0);
+    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), countBefore);
+    EXPECT_FALSE(child(dialog.get(), "CmdApply")->isEnabled()) << "Apply waits for a file with games";
+    EXPECT_TRUE(h.dialogs.messages.empty());
+}
+
+TEST(PgnImport, TheChosenFoldersIsRememberedAtOnceAndACancelChangesNothing)
+{
+    DialogHarness h;
+    auto dialog = h.open();
+    h.dialogs.files.push_back(std::nullopt);
+    click(dialog.get(), "Command9");
+    EXPECT_EQ(h.dialogs.fileDialogStartDirs.back(), h.appPath) << "the first import starts in the data folder";
+    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "100 games found");
+    EXPECT_FALSE(child(dialog.get(), "CmdApply")->isEnabled());
+    EXPECT_EQ(h.stored("LastDir"), "<absent>");
+
+    const std::string folder = h.path("pgn");
+    std::filesystem::create_directory(folder);
+    writeBytes(folder + "/games.pgn", readBytes(sharedPgn("lichess_2019.pgn")));
+    h.dialogs.files.push_back(folder + "/games.pgn");
+    click(dialog.get(), "Command9");
+    EXPECT_EQ(h.stored("LastDir"), folder + "/") << "stored before any Apply";
+    h.dialogs.files.push_back(std::nullopt);
+    click(dialog.get(), "Command9");
+    EXPECT_EQ(h.dialogs.fileDialogStartDirs.back(), folder + "/");
+}
+
+TEST(PgnImport, OpeningFallsBackToTheDefaultFile)
+{
+    DialogHarness h;
+    h.config().save("PGNFile", h.path("gone.pgn"));
+    auto dialog = h.open();
+    EXPECT_EQ(h.dialogs.texts(), std::vector<std::string>{"The specfied PGN file is not found, Loading Default"});
+    EXPECT_EQ(textOf(dialog.get(), "Location"), QString::fromStdString(h.appPath + "default.pgn"));
+    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "100 games found");
+}
+
+TEST(PgnImport, WithNoDefaultFileEitherTheListStaysEmpty)
+{
+    DialogHarness h;
+    std::filesystem::remove(h.appPath + "default.pgn");
+    auto dialog = h.open();
+    EXPECT_EQ(h.dialogs.texts(), (std::vector<std::string>{"The specfied PGN file is not found, Loading Default",
+                                                           "Default File Not found, please specify a PGN file"}));
+    EXPECT_EQ(child<QListView>(dialog.get(), "List1")->model()->rowCount(), 0);
+    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "");
+    EXPECT_FALSE(child(dialog.get(), "Match")->isVisible());
+}
+
+// Hundreds of thousands of games: the list must appear at once and scroll freely.
+TEST(PgnImport, AHugeFileListsWithoutFreezing)
+{
+    DialogHarness h;
+    constexpr int kGames = 300000;
+    std::string big;
+    big.reserve(kGames * 80);
+    for (int i = 1; i <= kGames; ++i)
+        big += "[Event \"Blitz " + std::to_string(i) + "\"]\n[White \"A\"]\n[Black \"B\"]\n\n1. e4 e5 *\n\n";
+    const std::string file = h.path("huge.pgn");
+    writeBytes(file, big);
+    auto dialog = h.open();
+
+    QElapsedTimer clock;
+    clock.start();
+    h.dialogs.files.push_back(file);
+    click(dialog.get(), "Command9");
+    auto* list = child<QListView>(dialog.get(), "List1");
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    const qint64 importMs = clock.elapsed();
+    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), QString::number(kGames) + " games found");
+    EXPECT_EQ(list->model()->index(kGames - 1, 0).data().toString(),
+              "300000-  Event  Blitz 300000    White  A    Black  B  ");
+    EXPECT_LT(importMs, 3000) << "import and scroll took " << importMs << " ms";
+
+    clock.restart();
+    click(dialog.get(), "CmdApply");
+    const qint64 applyMs = clock.elapsed();
+    EXPECT_EQ(h.stored("MatchEnd300000"), std::to_string(big.size() + 1));
+    std::printf("[ measure  ] %d games: import and scroll %lld ms, apply %lld ms\n", kGames,
+                static_cast<long long>(importMs), static_cast<long long>(applyMs));
+}
+
+} // namespace
