@@ -215,7 +215,8 @@ void Varnel::ChangeBoardSize(std::int32_t dimension)
 {
     if (dimension < 0)
         throw ControlError(kInvalidPropertyValue, kInvalidPropertyValueText);
-    const double pixelsPerUnit = zoom();
+    // A board not laid out yet (no size) takes one pixel per drawing unit.
+    const double pixelsPerUnit = width() > 0 && height() > 0 ? zoom() : 1.0;
     const float innerWidth = static_cast<float>(dimension / hostUnitsPerUnit_);
     layout_.setSide(static_cast<float>(innerWidth / 8.0f));
     updateGeometry();

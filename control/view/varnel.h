@@ -106,7 +106,11 @@ public:
     void setDesignMode(bool on);
     bool designMode() const;
     // Sets the host units per drawing unit used by ChangeBoardSize (15: twips).
-    void setHostUnitsPerUnit(double units) { hostUnitsPerUnit_ = units; }
+    void setHostUnitsPerUnit(double units)
+    {
+        if (units > 0)
+            hostUnitsPerUnit_ = units;
+    }
     // The properties as on first placement in a host.
     void initProperties();
     void readProperties(PropertyBag& bag);
