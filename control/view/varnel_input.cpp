@@ -156,7 +156,8 @@ void Varnel::reportDrop(int target)
 
 int Varnel::squareAtPixel(const QPointF& pixel) const
 {
-    return layout_.squareAt(pixel / zoom());
+    const double scale = zoom();
+    return scale > 0 ? layout_.squareAt(pixel / scale) : 0;
 }
 
 QPointF Varnel::unitsInSquare(int index, const QPointF& pixel) const
