@@ -50,7 +50,7 @@ int main(int argc, char** argv)
 
     const auto start = std::chrono::steady_clock::now();
     if (!morvane::isFile(file)) {
-        std::fprintf(stderr, "morvane3-replay: cannot read %s: no such file\n", file.c_str());
+        std::fprintf(stderr, "morvane3-replay: cannot read %s: no such file, or not a regular file\n", file.c_str());
         return 2;
     }
 
