@@ -1,5 +1,7 @@
 // Pictures of the editor half-way through a loaded game and of the promotion
 // dialog, for a person to look at: editor_screenshots OUT_DIR [PGN_FILE].
+// With --show it opens the editor on the screen instead, for a mouse, and
+// prints the move lines OK hands back.
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include "game_index.h"
 #include "move_list.h"
 #include "pgn_file.h"
+#include "qt_dialogs.h"
 #include "scripted_dialogs.h"
 #include "settings_store.h"
 
@@ -44,9 +47,16 @@ bool save(QWidget& widget, const QString& path)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !(argc > 1 && std::string(argv[1]) == "--show"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "--show") {
+        morvane::QtDialogs dialogs;
+        const auto lines = morvane::FrmGE::editGame({}, dialogs);
+        for (const std::string& line : lines.value_or(std::vector<std::string>{"(cancelled)"}))
+            std::cout << line << "\n";
+        return 0;
+    }
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
     const std::string pgn = argc > 2 ? argv[2] : "";
     bool ok = true;
