@@ -133,79 +133,92 @@ DecodeResult MoveDecoder::ExtractMove(std::string& move)
 DecodeResult MoveDecoder::decode(std::string& move)
 {
     const bool white = SideToMove == 1;
-    const int back = white ? 1 : -1; // toward the mover's own side
-
     if (move.size() == 2) {
         // Pawn advance; an empty square behind the target means a double step.
         ToRow = rowOf(move[1]);
         ToCol = ColumnNumber(std::string_view(move).substr(0, 1));
         FromCol = ToCol;
-        FromRow = static_cast<std::int16_t>(ToRow + back);
+        FromRow = static_cast<std::int16_t>(ToRow + towardMover());
         if (board_.piece(FromCol, FromRow) == quill::None)
-            FromRow = static_cast<std::int16_t>(FromRow + back);
+            FromRow = static_cast<std::int16_t>(FromRow + towardMover());
     } else if (!move.empty() && pieceFor(move[0], white) != quill::None) {
         FindPieces(pieceFor(move[0], white));
         if (!GetMove(move))
             return DecodeResult::Skipped;
     } else if (!move.empty() && (move[0] == 'O' || move[0] == '0' || move[0] == 'o')) {
-        const bool kingside = move == "O-O" || move == "0-0" || move == "o-o";
-        const bool queenside = move == "O-O-O" || move == "0-0-0" || move == "o-o-o";
-        if ((!kingside && !queenside) || (SideToMove != 1 && SideToMove != 2))
-            return DecodeResult::NoEffect;
-        const std::int16_t row = white ? 8 : 1;
-        host_.requestSound(1, SoundCause::CastlingRook);
-        if (kingside) {
-            board_.MovePiece(8, row, 6, row);
-            board_.MovePiece(5, row, 7, row);
-        } else {
-            board_.MovePiece(1, row, 4, row);
-            board_.MovePiece(5, row, 3, row);
-        }
-        host_.requestSound(3, SoundCause::CastlingKing);
-        return DecodeResult::Moved;
+        return castle(move);
     } else if (move.empty() || !isFile(move[0])) {
         host_.invalidMove();
         return DecodeResult::Invalid;
     } else if (move.find('=') != std::string::npos || isBarePromotion(move)) {
-        std::erase(move, '=');
-        const PieceNum promoted = lastOf(move) == 'K' ? quill::None : pieceFor(lastOf(move), white);
-        if (promoted == quill::None)
-            throw DecodeFailure{};
-        dropLast(move);
-        if (move.find('x') != std::string::npos) {
-            FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
-            ToRow = rowOf(lastOf(move));
-            dropLast(move);
-            ToCol = ColumnNumber(std::string(1, lastOf(move)));
-        } else {
-            ToRow = rowOf(lastOf(move));
-            dropLast(move);
-            ToCol = ColumnNumber(std::string(1, lastOf(move)));
-            FromCol = ToCol;
-        }
-        FromRow = static_cast<std::int16_t>(ToRow + back);
-        host_.requestSound(1, SoundCause::Promotion);
-        board_.MovePiece(FromCol, FromRow, ToCol, ToRow);
-        board_.setPiece(ToCol, ToRow, promoted);
-        return DecodeResult::Moved;
+        return promote(move);
     } else {
-        // Pawn capture, en passant included.
-        ToRow = rowOf(lastOf(move));
-        dropLast(move);
-        ToCol = ColumnNumber(std::string(1, lastOf(move)));
-        FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
-        FromRow = static_cast<std::int16_t>(ToRow + back);
-        if (white && ToRow == 3 && board_.piece(ToCol, ToRow) == quill::None && board_.piece(ToCol, 4) == quill::Bpawn)
-            board_.setPiece(ToCol, 4, quill::None);
-        if (!white && ToRow == 6 && board_.piece(ToCol, ToRow) == quill::None && board_.piece(ToCol, 5) == quill::Wpawn)
-            board_.setPiece(ToCol, 5, quill::None);
-        board_.MovePiece(FromCol, FromRow, ToCol, ToRow);
-        host_.requestSound(2, SoundCause::PawnCapture);
-        return DecodeResult::Moved;
+        return capture(move);
     }
-
     host_.requestSound(SoundKind, SoundCause::Move);
     board_.MovePiece(FromCol, FromRow, ToCol, ToRow);
+    return DecodeResult::Moved;
+}
+
+DecodeResult MoveDecoder::castle(const std::string& move)
+{
+    const bool kingside = move == "O-O" || move == "0-0" || move == "o-o";
+    const bool queenside = move == "O-O-O" || move == "0-0-0" || move == "o-o-o";
+    if ((!kingside && !queenside) || (SideToMove != 1 && SideToMove != 2))
+        return DecodeResult::NoEffect;
+    // No legality test: the rook goes first, then the king.
+    const std::int16_t row = SideToMove == 1 ? 8 : 1;
+    host_.requestSound(1, SoundCause::CastlingRook);
+    if (kingside) {
+        board_.MovePiece(8, row, 6, row);
+        board_.MovePiece(5, row, 7, row);
+    } else {
+        board_.MovePiece(1, row, 4, row);
+        board_.MovePiece(5, row, 3, row);
+    }
+    host_.requestSound(3, SoundCause::CastlingKing);
+    return DecodeResult::Moved;
+}
+
+DecodeResult MoveDecoder::promote(std::string& move)
+{
+    std::erase(move, '=');
+    const PieceNum promoted = lastOf(move) == 'K' ? quill::None : pieceFor(lastOf(move), SideToMove == 1);
+    if (promoted == quill::None)
+        throw DecodeFailure{};
+    dropLast(move);
+    const bool capturing = move.find('x') != std::string::npos;
+    if (capturing)
+        FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
+    ToRow = rowOf(lastOf(move));
+    dropLast(move);
+    ToCol = ColumnNumber(std::string(1, lastOf(move)));
+    if (!capturing)
+        FromCol = ToCol;
+    FromRow = static_cast<std::int16_t>(ToRow + towardMover());
+    host_.requestSound(1, SoundCause::Promotion);
+    board_.MovePiece(FromCol, FromRow, ToCol, ToRow);
+    board_.setPiece(ToCol, ToRow, promoted);
+    return DecodeResult::Moved;
+}
+
+DecodeResult MoveDecoder::capture(std::string& move)
+{
+    // The "x" is not needed: the first character is the from-file.
+    ToRow = rowOf(lastOf(move));
+    dropLast(move);
+    ToCol = ColumnNumber(std::string(1, lastOf(move)));
+    FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
+    FromRow = static_cast<std::int16_t>(ToRow + towardMover());
+    // En passant: onto the empty square behind a pawn that has just passed.
+    if (SideToMove == 1) {
+        if (ToRow == 3 && board_.piece(ToCol, ToRow) == quill::None && board_.piece(ToCol, 4) == quill::Bpawn)
+            board_.setPiece(ToCol, 4, quill::None);
+    } else if (ToRow == 6 && board_.piece(ToCol, ToRow) == quill::None && board_.piece(ToCol, 5) == quill::Wpawn) {
+        board_.setPiece(ToCol, 5, quill::None);
+    }
+    board_.MovePiece(FromCol, FromRow, ToCol, ToRow);
+    host_.requestSound(2, SoundCause::PawnCapture);
     return DecodeResult::Moved;
 }
 

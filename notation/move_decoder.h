@@ -62,6 +62,11 @@ public:
 
 private:
     DecodeResult decode(std::string& move);
+    DecodeResult castle(const std::string& move);
+    DecodeResult promote(std::string& move);
+    DecodeResult capture(std::string& move);
+    // One row toward the mover's own side: +1 for White, -1 for Black.
+    int towardMover() const { return SideToMove == 1 ? 1 : -1; }
     bool leavesOwnKingAttacked(const Square& from);
 
     quill::BoardModel& board_;

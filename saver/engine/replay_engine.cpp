@@ -85,82 +85,85 @@ void ReplayEngine::Timer2_Timer()
         observer_->loadStarting();
     decoder_.SideToMove = 2;
     screen_.setTimer2Interval(toInt32(numericValue(settings_.get("Timer2", "10")) * 1000.0));
+    chooseGameNumber();
+    MoveIndex = 0;
 
+    std::string pgnFile;
+    std::int64_t begin = -1;
+    std::int64_t end = -1;
+    if (!locateGame(pgnFile, begin, end))
+        return;
+    // Only the game's own bytes are read; a damaged span (End not after Begin)
+    // gives an empty game.
+    startGame(gameFile_.read(begin, end - begin).value_or(std::string_view()));
+}
+
+void ReplayEngine::chooseGameNumber()
+{
+    // A missing NumOfGames counts as 0; only equality wraps.
     const double numOfGames = numericValue(settings_.get("NumOfGames", ""));
     GameNumber += 1;
     if (GameNumber == 0)
         GameNumber = 1;
     if (GameNumber == numOfGames + 1)
         GameNumber = 1;
-    MoveIndex = 0;
-    if (numericValue(settings_.get("Random", "0")) != 0) {
-        double r = 0;
-        if (random_) {
-            r = random_();
-        } else {
-            std::mt19937_64 generator(
-                static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-            r = std::uniform_real_distribution<double>(0.0, 1.0)(generator);
-        }
-        GameNumber = toInt32(std::floor(r * numOfGames + 1));
+    if (numericValue(settings_.get("Random", "0")) == 0)
+        return;
+    double r = 0;
+    if (random_) {
+        r = random_();
+    } else {
+        std::mt19937_64 generator(
+            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+        r = std::uniform_real_distribution<double>(0.0, 1.0)(generator);
     }
+    GameNumber = toInt32(std::floor(r * numOfGames + 1));
+}
 
-    std::string pgnFile = settings_.get("PGNFile", "no file");
-    std::int64_t begin = -1;
-    std::int64_t end = -1;
+bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::int64_t& end)
+{
+    pgnFile = settings_.get("PGNFile", "no file");
     readSpan(begin, end);
 
     std::string defaultFile = dataFolder_ + "default.pgn";
-    const auto noDefault = [&](bool withMessage) {
-        if (withMessage)
-            dialogs_.message(kNoDefaultText, MsgIcon::Critical, MsgButtons::Ok);
-        screen_.showCursor();
-        screen_.showSettingsDialog();
-        screen_.unloadSaver();
-    };
-    const auto noGame = [&] {
-        screen_.hideSaver();
-        screen_.showCursor();
-        screen_.showSettingsDialog();
-    };
+    // Falls back to the data folder's default file; false when loading stops.
     const auto useDefault = [&] {
+        if (!isFile(defaultFile)) {
+            dialogs_.message(kNoDefaultText, MsgIcon::Critical, MsgButtons::Ok);
+            screen_.showCursor();
+            screen_.showSettingsDialog();
+            screen_.unloadSaver();
+            return false;
+        }
         EnumDefault(defaultFile);
         pgnFile = defaultFile;
         settings_.save("PGNFile", pgnFile);
         readSpan(begin, end);
-        return begin != -1;
+        if (begin == -1) {
+            // Indexed, but still no game of this number.
+            screen_.hideSaver();
+            screen_.showCursor();
+            screen_.showSettingsDialog();
+            return false;
+        }
+        return true;
     };
 
-    if (begin == -1 || pgnFile == "no file") {
-        if (!isFile(defaultFile)) {
-            noDefault(true);
-            return;
-        }
-        if (!useDefault()) {
-            noGame();
-            return;
-        }
-    }
+    if ((begin == -1 || pgnFile == "no file") && !useDefault())
+        return false;
     if (trimBlanks(pgnFile).empty() || !gameFile_.exists(pgnFile)) {
         dialogs_.message(kNotFoundText, MsgIcon::Critical, MsgButtons::Ok);
-        if (!isFile(defaultFile)) {
-            noDefault(true);
-            return;
-        }
-        if (!useDefault()) {
-            noGame();
-            return;
-        }
+        if (!useDefault())
+            return false;
         gameFile_.exists(pgnFile);
     }
+    return true;
+}
 
-    // Only the game's own bytes are read; a damaged span (End not after Begin)
-    // gives an empty game.
-    const std::string_view gameText = gameFile_.read(begin, end - begin).value_or(std::string_view());
-
+void ReplayEngine::startGame(std::string_view gameText)
+{
     board_.NewGame();
     showTags(gameText);
-
     const CleanResult cleaned = CleanPGN(gameText);
     if (cleaned.imbalance != Imbalance::None)
         dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical, MsgButtons::Ok);

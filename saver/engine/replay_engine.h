@@ -74,6 +74,9 @@ private:
     void decodeFailed() override;
 
     // Loader steps
+    void chooseGameNumber();
+    bool locateGame(std::string& pgnFile, std::int64_t& begin, std::int64_t& end);
+    void startGame(std::string_view gameText);
     void readSpan(std::int64_t& begin, std::int64_t& end);
     void showTags(std::string_view gameText);
     DecodeResult play(const std::string& san);
