@@ -1,11 +1,12 @@
 // The game editor driven through its board, buttons and labels.
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPalette>
 #include <QScrollBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "editor_fixture.h"
@@ -150,22 +151,37 @@ TEST(GameEditor, LastHalfMoveOfALongGameScrollsTheView)
     EXPECT_FALSE(e.navigate(morvane::FrmGE::Next)->isEnabled());
 }
 
-TEST(GameEditor, OkWithALoneWhiteMoveGivesABlankBlackField)
+// The settings dialog's side: move lines in, the edited game's move lines out.
+TEST(GameEditor, EditGameHandsBackMoveLinesOnOkOnly)
 {
-    Editor e;
-    e.drag("e2", "e4");
-    e.click(e.button("OK"));
-    EXPECT_EQ(e.form->result(), QDialog::Accepted);
-    EXPECT_EQ(e.form->moveLines(), std::vector<std::string>{"1. e4      " + std::string(8, ' ')});
-}
-
-TEST(GameEditor, CancelHandsNothingBack)
-{
-    Editor e;
-    e.drag("e2", "e4");
-    e.click(e.button("Command2"));
-    EXPECT_EQ(e.form->result(), QDialog::Rejected);
-    EXPECT_TRUE(e.form->moveLines().empty());
+    struct Row {
+        const char* name;
+        std::vector<std::string> lines;
+        const char* button;
+        std::optional<std::vector<std::string>> result;
+    };
+    const std::string blank(8, ' ');
+    const std::vector<Row> rows = {
+        {"a lone White move gives a Black field of blanks", {}, "OK", {{"1. e4      " + blank}}},
+        {"a loaded game comes back with the new move",
+         {morvane::moveLine(1, "e4", "c5")},
+         "OK",
+         {{morvane::moveLine(1, "e4", "c5"), "2. e5      " + blank}}},
+        {"Cancel hands nothing back", {morvane::moveLine(1, "d4", "d5")}, "Command2", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTimer::singleShot(0, [&row] {
+            auto* form = qobject_cast<morvane::FrmGE*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            form->finishLoading();
+            form->board().reportPress(edtest::squareOf(row.lines.empty() ? "e2" : "e4"), 1, 0);
+            form->board().reportDrop(edtest::squareOf(row.lines.empty() ? "e4" : "e5"));
+            QTest::mouseClick(form->findChild<QPushButton*>(QString::fromLatin1(row.button)), Qt::LeftButton);
+        });
+        testutil::ScriptedDialogs dialogs;
+        EXPECT_EQ(morvane::FrmGE::editGame(row.lines, dialogs), row.result);
+    }
 }
 
 TEST(GameEditor, EnPassantIsRecordedAndThePassedPawnRemoved)
