@@ -7,6 +7,27 @@
 
 namespace quill {
 
+namespace {
+
+// The rect grown or shrunk so that its edges fall on whole device pixels, the same way
+// pictures place their edges: neighbouring squares then share their edge pixels exactly,
+// whatever rounding the paint engine applies to fractional clips.
+QRectF onDevicePixels(const QPainter& painter, const QRectF& rect)
+{
+    const QTransform transform = painter.combinedTransform();
+    if (transform.type() > QTransform::TxScale)
+        return rect;
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    const auto snap = [&](const QPointF& p) {
+        const QPointF device = transform.map(p) * dpr;
+        return QPointF(std::round(device.x()), std::round(device.y())) / dpr;
+    };
+    const QTransform back = transform.inverted();
+    return {back.map(snap(rect.topLeft())), back.map(snap(rect.bottomRight()))};
+}
+
+} // namespace
+
 void BoardCanvas::drawSquare(int index, const Picture& background, const Picture& piece, const QPointF& pieceAt)
 {
     assert(index >= 1 && index <= 64);
@@ -44,11 +65,10 @@ void BoardCanvas::paint(QPainter& painter, const BoardLayout& layout, const QCol
     for (int index = 1; index <= 64; ++index) {
         const Square& square = squares_[static_cast<std::size_t>(index)];
         const QRectF rect = layout.squareRect(index);
-        if (!painter.clipBoundingRect().isNull() && !painter.clipBoundingRect().intersects(rect))
-            continue;
+        const QRectF shown = onDevicePixels(painter, rect);
         painter.save();
-        painter.setClipRect(rect, Qt::IntersectClip);
-        painter.fillRect(rect, margin);
+        painter.setClipRect(shown, Qt::IntersectClip);
+        painter.fillRect(shown, margin);
         square.background.paint(painter, rect.topLeft());
         square.piece.paint(painter, rect.topLeft() + square.pieceAt);
         if (square.stippled)

@@ -104,15 +104,24 @@ void Picture::paint(QPainter& painter, const QPointF& topLeft) const
             painter.drawImage(target, data_->image);
         return;
     }
-    // Render at the exact device size and start on a whole device pixel, so edges stay crisp.
+    // Render at the exact device size, both edges on whole device pixels: pictures that meet
+    // (square backgrounds) then tile without seams, and nothing is resampled.
     const qreal dpr = painter.device()->devicePixelRatioF();
     const qreal scale = transform.m11();
-    const QPointF onDevice = transform.map(topLeft) * dpr;
-    const QPointF snapped = transform.inverted().map(QPointF(std::round(onDevice.x()), std::round(onDevice.y())) / dpr);
-    const QSizeF pixels = data_->size * scale * dpr;
-    QPixmap pixmap = renderedAt(QSize(std::max(1, qRound(pixels.width())), std::max(1, qRound(pixels.height()))));
-    pixmap.setDevicePixelRatio(dpr * scale);
-    painter.drawPixmap(snapped, pixmap);
+    const QPointF from = transform.map(target.topLeft());
+    const QPointF to = transform.map(target.bottomRight());
+    const auto snap = [dpr](const QPointF& p) { return QPointF(std::round(p.x() * dpr), std::round(p.y() * dpr)); };
+    const QPointF first = snap(from);
+    const QPointF last = snap(to);
+    const QSize pixels(std::max(1, qRound(last.x() - first.x())), std::max(1, qRound(last.y() - first.y())));
+    QPixmap pixmap = renderedAt(pixels);
+    pixmap.setDevicePixelRatio(dpr);
+    // Undo the scale rather than the whole transform: a host may have moved the painter.
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(1 / scale, 1 / scale);
+    painter.drawPixmap(first / dpr - from, pixmap);
+    painter.restore();
 }
 
 QPixmap Picture::toPixmap(qreal scale, qreal devicePixelRatio) const
