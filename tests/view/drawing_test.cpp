@@ -245,4 +245,24 @@ TEST(BoardDrawing, ChildBoardOnADensePixelScreenDrawsInPlace)
     EXPECT_NE(at(image, 2 * 11 + 99, 2 * 11 + 4), light);
 }
 
+TEST(BoardDrawing, CodeWithoutAPictureIsStoredReportedAndLeavesTheRestDrawn)
+{
+    Varnel board;
+    board.NewGame();
+    const QImage before = grab(board);
+    try {
+        board.setPiece(3, 3, static_cast<PieceNum>(0));
+        ADD_FAILURE() << "accepted";
+    } catch (const ControlError& e) {
+        EXPECT_EQ(e.number(), 9);
+    }
+    EXPECT_EQ(board.piece(3, 3), 0);
+    EXPECT_EQ(grab(board).copy(cell(2, 2)), before.copy(cell(2, 2))); // a plain square
+
+    // A whole-board redraw finishes every square before it reports the one it could not draw.
+    board.setPicture(Wpawn, solidIcon(kRed, 37));
+    EXPECT_THROW(board.RefreshBoard(), ControlError);
+    EXPECT_EQ(boxOf(grab(board), kRed, cell(7, 6)), QRect(7 * 49 + 6, 6 * 49 + 6, 37, 37));
+}
+
 } // namespace
