@@ -224,6 +224,51 @@ TEST(GameEditor, InvalidMoveInALoadedGameStopsTheReplayAndKeepsTheEditorOpen)
               (std::vector<std::string>{morvane::moveLine(1, "e4", "e5"), morvane::moveLine(2, "Nf3", "")}));
 }
 
+TEST(GameEditor, LoadedGamesReplayWithTheDecodersReadings)
+{
+    using morvane::moveLine;
+    struct Row {
+        const char* name;
+        std::vector<std::string> lines;
+        const char* placement;
+    };
+    const std::vector<Row> rows = {
+        {"annotations are no part of the move",
+         {moveLine(1, "e4!", "e5?!"), moveLine(2, "Nf3!!", "Nc6?")},
+         "r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R"},
+        {"castling with zeros, then the result",
+         {moveLine(1, "e4", "e5"), moveLine(2, "Nf3", "Nc6"), moveLine(3, "Bc4", "Bc5"), moveLine(4, "0-0", "1-0")},
+         "r1bqk1nr/pppp1ppp/2n5/2b1p3/2B1P3/5N2/PPPP1PPP/RNBQ1RK1"},
+        {"a pinned knight needs no hint",
+         {moveLine(1, "e4", "e5"), moveLine(2, "Nc3", "Bb4"), moveLine(3, "d3", "Nf6"), moveLine(4, "Ne2", "")},
+         "rnbqk2r/pppp1ppp/5n2/4p3/1b2P3/2NP4/PPP1NPPP/R1BQKB1R"},
+        {"a promotion without its sign",
+         {moveLine(1, "h4", "g5"), moveLine(2, "hxg5", "Nf6"), moveLine(3, "g6", "Ne4"), moveLine(4, "gxh7", "Nc5"),
+          moveLine(5, "hxg8Q", "")},
+         "rnbqkbQr/pppppp2/8/2n5/8/8/PPPPPPP1/RNBQKBNR"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Editor e;
+        e.load(row.lines);
+        EXPECT_EQ(e.placement(), row.placement);
+        EXPECT_TRUE(e.dialogs.messages.empty());
+    }
+}
+
+TEST(GameEditor, TheBoardTakesNoMovesWhileAGameIsReplayedOntoIt)
+{
+    Editor e;
+    e.form->loadMoveLines({morvane::moveLine(1, "e4", "e5")});
+    EXPECT_TRUE(e.form->isLoading());
+    e.drag("d2", "d4");
+    e.form->finishLoading();
+    EXPECT_EQ(e.placement(), "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR");
+    EXPECT_EQ(e.white(2), "");
+    e.drag("d2", "d4");
+    EXPECT_EQ(e.white(2), "2. d4");
+}
+
 TEST(GameEditor, ARunTimeFailureKeepsWhatWasEnteredBefore)
 {
     Editor e;
