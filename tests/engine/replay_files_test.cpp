@@ -12,6 +12,7 @@
 #include "headless_replay.h"
 #include "memory_settings.h"
 #include "replay_engine.h"
+#include "test_data.h"
 
 namespace {
 
@@ -61,11 +62,11 @@ std::string replayReport(const std::string& path)
 
 std::vector<fs::path> sharedFiles()
 {
-    const char* data = std::getenv("MORVANE3_TEST_DATA");
     std::vector<fs::path> files;
-    if (!data || !fs::is_directory(fs::path(data) / "pgn"))
+    const fs::path folder = testdata::pgnFolder();
+    if (folder.empty())
         return files;
-    for (const auto& entry : fs::directory_iterator(fs::path(data) / "pgn"))
+    for (const auto& entry : fs::directory_iterator(folder))
         if (entry.path().extension() == ".pgn")
             files.push_back(entry.path());
     std::sort(files.begin(), files.end());

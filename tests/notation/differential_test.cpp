@@ -12,6 +12,7 @@
 #include "game_index.h"
 #include "move_list.h"
 #include "reference_pgn.h"
+#include "test_data.h"
 
 namespace {
 
@@ -92,11 +93,11 @@ TEST(Differential, MoveLinesOnGeneratedTexts)
 
 TEST(Differential, RealGames)
 {
-    const char* data = std::getenv("MORVANE3_TEST_DATA");
-    if (!data || !std::filesystem::is_directory(std::filesystem::path(data) / "pgn"))
+    const std::filesystem::path folder = testdata::pgnFolder();
+    if (folder.empty())
         GTEST_SKIP() << "shared PGN files not found (MORVANE3_TEST_DATA)";
     int games = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(data) / "pgn")) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (entry.path().extension() != ".pgn")
             continue;
         std::ifstream in(entry.path(), std::ios::binary);
