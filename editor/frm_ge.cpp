@@ -282,7 +282,9 @@ bool FrmGE::hasCastled(const QListWidget* list, int moves) const
     for (int i = 0; i < std::min(moves, list->count()); ++i) {
         const QString text = list->item(i)->text();
         const QString san = text.mid(text.indexOf(QLatin1Char('.')) + 1).trimmed();
-        if (san.startsWith(QLatin1Char('O')) || san.startsWith(QLatin1Char('0')) || san.startsWith(QLatin1Char('o')))
+        // "0-1" in Black's field is a result, not a castling.
+        if (san.startsWith(QLatin1String("O-O")) || san.startsWith(QLatin1String("0-0")) ||
+            san.startsWith(QLatin1String("o-o")))
             return true;
     }
     return false;

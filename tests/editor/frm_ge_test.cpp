@@ -118,14 +118,27 @@ TEST(GameEditor, SecondCastlingIsRefusedAndTheNumberingKept)
     EXPECT_EQ(e.black(7), "");
 }
 
-TEST(GameEditor, UndoingACastlingAllowsItAgain)
+// Whether a side has castled is read from the moves before the one entered, so
+// undoing or stepping back over a castling allows it again.
+TEST(GameEditor, CastlingCountsOnlyWhenItIsAmongTheEarlierMoves)
 {
     Editor e;
     play(e, {{"e2", "e4"}, {"e7", "e5"}, {"g1", "f3"}, {"b8", "c6"}, {"f1", "c4"}, {"f8", "c5"}, {"e1", "g1"}});
     e.click(e.button("Undo"));
     e.drag("e1", "g1");
     EXPECT_EQ(e.white(4), "4. O-O");
-    EXPECT_TRUE(e.dialogs.messages.empty());
+
+    Editor loaded;
+    using morvane::moveLine;
+    loaded.load({moveLine(1, "e4", "e5"), moveLine(2, "Nf3", "Nc6"), moveLine(3, "Bc4", "Bc5"),
+                 moveLine(4, "O-O", "Nf6"), moveLine(5, "Re1", "0-1")});
+    play(loaded, {{"d2", "d3"}, {"e8", "g8"}}); // a result in Black's field is no castling
+    EXPECT_EQ(loaded.black(6), "6. O-O");
+    QTest::mouseClick(loaded.label(false, 3), Qt::LeftButton);
+    loaded.drag("e1", "g1");
+    EXPECT_EQ(loaded.white(4), "4. O-O");
+    EXPECT_EQ(loaded.black(4), "");
+    EXPECT_TRUE(e.dialogs.messages.empty() && loaded.dialogs.messages.empty());
 }
 
 TEST(GameEditor, LastHalfMoveOfALongGameScrollsTheView)
