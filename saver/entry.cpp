@@ -121,8 +121,7 @@ public:
     void openSettings(bool onImportTab)
     {
         if (!dialog_) {
-            dialog_ =
-                std::make_unique<FrmSettings>(store_, settingsDialogs_, QString::fromStdString(state_.appPath));
+            dialog_ = std::make_unique<FrmSettings>(store_, settingsDialogs_, QString::fromStdString(state_.appPath));
             settingsDialogs_.setOwner(dialog_.get());
             QObject::connect(dialog_.get(), &FrmSettings::closed, &app_, &QCoreApplication::quit);
         }
@@ -137,8 +136,7 @@ public:
         saver_ = std::make_unique<SaverWindow>(
             mode, screenSize(), SaverWindow::Services{settings_, saverDialogs_, &sounds_, state_.appPath});
         saverDialogs_.setOwner(saver_.get());
-        QObject::connect(saver_.get(), &SaverWindow::settingsDialogRequested, &app_,
-                         [this] { openSettings(false); });
+        QObject::connect(saver_.get(), &SaverWindow::settingsDialogRequested, &app_, [this] { openSettings(false); });
         QObject::connect(saver_.get(), &SaverWindow::endRequested, &app_, [] { QCoreApplication::exit(0); });
         return *saver_;
     }

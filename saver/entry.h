@@ -14,7 +14,7 @@ class SettingsStore;
 // Values fixed once by the entry procedure and read by the forms.
 struct ProgramState {
     RunMode runMode = RunMode::Settings;
-    std::string appPath;  // data folder, ends in a separator
+    std::string appPath; // data folder, ends in a separator
 };
 
 ProgramState& programState();
@@ -22,4 +22,4 @@ ProgramState& programState();
 // Runs the entry procedure and then the event loop; returns the exit status.
 int runEntry(QApplication& app, SettingsStore& store);
 
-}  // namespace morvane
+} // namespace morvane

@@ -58,4 +58,4 @@ std::string dataFolder(const std::string& storedAppPath, const std::string& prog
     return folder;
 }
 
-}  // namespace morvane
+} // namespace morvane

@@ -29,4 +29,4 @@ std::string dataFolder(const std::string& storedAppPath, const std::string& prog
 std::string trimmed(const std::string& text);
 std::string upperCased(std::string text);
 
-}  // namespace morvane
+} // namespace morvane

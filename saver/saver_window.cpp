@@ -1,16 +1,374 @@
 #include "saver_window.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListWidget>
+
+#include <cmath>
+#include <limits>
+
+#include "board_mirror.h"
+#include "cursor_visibility.h"
+#include "image_set.h"
+#include "move_list_view.h"
+#include "move_sounds.h"
+#include "qt_dialogs.h"
+#include "replay_engine.h"
+#include "replay_timer.h"
+#include "saver_input.h"
+#include "settings_access.h"
+#include "settings_store.h"
+#include "varnel.h"
+
 namespace morvane {
 
-SaverWindow::SaverWindow(QWidget* parent) : QWidget(parent)
+namespace {
+
+constexpr double kDesignedFontSize = 12;
+constexpr double kCoordinateFontSize = 9;
+const QColor kDesignedBackColor(Qt::black);
+const QColor kCoordinateColor(0x80, 0x80, 0x80); // legible on dark and light backgrounds alike
+constexpr int kPreviewBoardSize = 1600;
+
+std::int32_t toInt32(double value)
 {
-    setObjectName(QStringLiteral("Saver"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
+    const double r = std::nearbyint(value);
+    if (!(r > std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    if (r > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(r);
 }
 
-void SaverWindow::Timer2_Timer() {}
+QColor colorSetting(SettingsAccess& settings, const char* key, const char* defaultValue)
+{
+    const auto number = static_cast<std::int64_t>(numericValue(settings.get(key, defaultValue)));
+    return colorFromNumber(static_cast<std::uint32_t>(number) & 0xFFFFFFu);
+}
 
-}  // namespace morvane
+QString coordinateText(int i)
+{
+    return i < 8 ? QString(QChar('a' + i)) : QString::number(i - 7);
+}
+
+// The piece sets kept on the form, by the name of their artwork folder.
+quill::ImageSet pieceSet(const char* name)
+{
+    return quill::ImageSet::fromFolder(QStringLiteral(":/saver/pieces/") + QLatin1String(name));
+}
+
+} // namespace
+
+SaverWindow::SaverWindow(RunMode mode, QSize screenSize, Services services, QWidget* parent)
+    : QWidget(parent), mode_(mode), screenSize_(screenSize), services_(std::move(services)), layout_(LayoutInput{})
+{
+    setObjectName(QStringLiteral("Saver"));
+    createControls();
+    mirror_ = std::make_unique<BoardMirror>(model_, *Board);
+    engine_ = std::make_unique<ReplayEngine>(model_, static_cast<ReplayScreen&>(*this), services_.dialogs,
+                                             services_.settings, services_.sounds, services_.dataFolder);
+    Form_Load();
+    input_ = new SaverInput(this, mode_ == RunMode::Preview, layout_.scale());
+    connect(input_, &SaverInput::rotateRequested, this, &SaverWindow::rotate);
+    connect(input_, &SaverInput::endRequested, this, &SaverWindow::endProgram);
+    connect(Timer1, &ReplayTimer::Timer, this, &SaverWindow::Timer1_Timer);
+    connect(Timer2, &ReplayTimer::Timer, this, &SaverWindow::Timer2_Timer);
+}
+
+SaverWindow::~SaverWindow() = default;
+
+void SaverWindow::createControls()
+{
+    setAutoFillBackground(true);
+    Picture3 = new QWidget(this);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setAutoFillBackground(true);
+
+    Picture1 = new QWidget(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAutoFillBackground(true);
+    Board = new quill::Varnel(Picture1);
+    Board->setObjectName(QStringLiteral("Board"));
+    for (int i = 0; i < SaverLayout::kCoordinates; ++i) {
+        Label[i] = new QLabel(coordinateText(i), Picture1);
+        Label[i]->setObjectName(QStringLiteral("Label(%1)").arg(i));
+        Label[i]->setAlignment(Qt::AlignCenter);
+    }
+
+    static const char* const kCaptions[SaverLayout::kLabels] = {"", "", "", "", "", "", "Black", "White", "Move list:"};
+    for (int n = 1; n < SaverLayout::kLabels; ++n) {
+        labels_[n] = new QLabel(QString::fromLatin1(kCaptions[n]), this);
+        labels_[n]->setObjectName(QStringLiteral("Label%1").arg(n));
+    }
+    labels_[5]->setWordWrap(true);
+    labels_[5]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Picture2 = new MoveListView(this);
+    lblTextSize = new QLabel(QStringLiteral("Ag"), this);
+    lblTextSize->setObjectName(QStringLiteral("lblTextSize"));
+    lblTextSize->hide();
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->hide();
+
+    Timer1 = new ReplayTimer(QStringLiteral("Timer1"), this);
+    Timer2 = new ReplayTimer(QStringLiteral("Timer2"), this);
+}
+
+QFont SaverWindow::textFont() const
+{
+    SettingsAccess& settings = services_.settings;
+    QFont font(QString::fromStdString(settings.get("FontName", "Arial")));
+    // A size that is no size at all keeps the designed one rather than failing.
+    const double size = std::nearbyint(numericValue(settings.get("FontSize", "12")));
+    font.setPointSizeF(size > 0 && size <= std::numeric_limits<std::int16_t>::max() ? size : kDesignedFontSize);
+    return font;
+}
+
+void SaverWindow::Form_Load()
+{
+    SettingsAccess& settings = services_.settings;
+    const QFont font = textFont();
+    lblTextSize->setFont(font);
+
+    LayoutInput in;
+    in.screenWidth = screenSize_.width();
+    in.screenHeight = screenSize_.height();
+    in.preview = mode_ == RunMode::Preview;
+    in.rotate = numericValue(settings.get("rotate", "0")) == 1;
+    in.hideMoveList = settingIsTrue(settings.get("HideMoveList", "0"));
+    in.lineTwips = QFontMetrics(font).height() * kTwipsPerPixel;
+    layout_ = SaverLayout(in);
+    if (in.rotate)
+        Board->RotateBoard();
+
+    QPalette formPalette = palette();
+    formPalette.setColor(QPalette::Window,
+                         layout_.appliesBackColor() ? colorSetting(settings, "BackColor", "0") : kDesignedBackColor);
+    setPalette(formPalette);
+
+    const QColor textColor = colorSetting(settings, "TextColor", "65280");
+    QFont scaledFont = font;
+    scaledFont.setPointSizeF(font.pointSizeF() * layout_.scale().scale());
+    for (int n = 1; n < SaverLayout::kLabels; ++n) {
+        QPalette p = labels_[n]->palette();
+        p.setColor(QPalette::WindowText, textColor);
+        labels_[n]->setPalette(p);
+        labels_[n]->setFont(scaledFont);
+    }
+    Picture2->setMetrics(layout_.scale(), layout_.picture2().height, layout_.lineTwips());
+    Picture2->setTextFont(font);
+    Picture2->setTextColor(textColor);
+
+    QFont coordinateFont = font;
+    coordinateFont.setPointSizeF(kCoordinateFontSize * layout_.scale().scale());
+    for (QLabel* coordinate : Label) {
+        QPalette p = coordinate->palette();
+        p.setColor(QPalette::WindowText, kCoordinateColor);
+        coordinate->setPalette(p);
+        coordinate->setFont(coordinateFont);
+    }
+
+    const Qt::Alignment nameAlignment =
+        layout_.namesFitText() ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignHCenter | Qt::AlignVCenter;
+    for (int n = 1; n <= 4; ++n)
+        labels_[n]->setAlignment(n == 4 ? Qt::AlignHCenter | Qt::AlignVCenter : nameAlignment);
+    placeControls();
+
+    Timer1->setInterval(toInt32(numericValue(settings.get("Timer", "2")) * 1000.0));
+    applyBoardStyle(settings.get("style", "1"));
+
+    const bool showList = layout_.moveListVisible();
+    labels_[6]->setVisible(showList);
+    labels_[7]->setVisible(showList);
+    Picture2->setVisible(showList);
+
+    for (QWidget* picture : {Picture1, static_cast<QWidget*>(Picture2), Picture3}) {
+        QPalette p = picture->palette();
+        p.setColor(QPalette::Window, formPalette.color(QPalette::Window));
+        picture->setPalette(p);
+    }
+    engine_->GameNumber = toInt32(numericValue(settings.get("FirstGame", "1")) - 1);
+}
+
+void SaverWindow::place(QWidget* widget, const TwipRect& r)
+{
+    const TwipScale s = layout_.scale();
+    const int left = s.toPixels(r.left);
+    const int top = s.toPixels(r.top);
+    widget->setGeometry(left, top, s.toPixels(r.right()) - left, s.toPixels(r.bottom()) - top);
+}
+
+void SaverWindow::placeControls()
+{
+    place(Picture3, layout_.picture3());
+    place(Picture1, layout_.picture1());
+    place(Board, layout_.board());
+    placeCoordinates();
+    for (int n = 1; n < SaverLayout::kLabels; ++n)
+        place(labels_[n], layout_.label(n));
+    if (layout_.namesFitText()) {
+        for (int n = 1; n <= 3; ++n)
+            labels_[n]->adjustSize();
+    }
+    place(Picture2, layout_.picture2());
+    place(lblTextSize, {0, 0, layout_.picture2().width, layout_.lineTwips()});
+    Picture3->lower();
+    Picture2->raise();
+}
+
+void SaverWindow::placeCoordinates()
+{
+    for (int i = 0; i < SaverLayout::kCoordinates; ++i)
+        place(Label[i], layout_.coordinate(i));
+}
+
+void SaverWindow::applyBoardStyle(const std::string& style)
+{
+    const char* pieces = nullptr;
+    if (style == "1") {
+        Board->setBoardStyle(quill::Modern);
+    } else if (style == "2") {
+        Board->setBoardStyle(quill::Classic);
+    } else if (style == "3") {
+        Board->setBoardStyle(quill::Classic);
+        pieces = "alpha";
+    } else if (style == "4") {
+        Board->setBoardStyle(quill::Classic);
+        pieces = "castles";
+    }
+    if (!pieces)
+        return;
+    const quill::ImageSet set = pieceSet(pieces);
+    for (int code = quill::Bpawn; code <= quill::wking; ++code)
+        Board->setPicture(static_cast<quill::PieceNum>(code), set.at(code));
+    Board->RefreshBoard();
+}
+
+void SaverWindow::setUpPreview()
+{
+    TwipRect frame = layout_.picture1();
+    frame.left = frame.top = SaverLayout::kPreviewFrameOffset;
+    place(Picture1, frame);
+    Board->setBoardStyle(quill::Classic);
+    Board->ChangeBoardSize(kPreviewBoardSize);
+    const quill::ImageSet set = pieceSet("preview");
+    for (int code = quill::Bpawn; code <= quill::wking; ++code)
+        Board->setPicture(static_cast<quill::PieceNum>(code), set.at(code));
+    Board->RefreshBoard();
+}
+
+void SaverWindow::NewGame()
+{
+    model_.NewGame();
+}
+
+void SaverWindow::rotate()
+{
+    Board->RotateBoard();
+    layout_.rotateLabels();
+    place(labels_[1], layout_.label(1));
+    place(labels_[2], layout_.label(2));
+    if (layout_.namesFitText()) {
+        labels_[1]->adjustSize();
+        labels_[2]->adjustSize();
+    }
+    placeCoordinates();
+}
+
+void SaverWindow::Timer2_Timer()
+{
+    engine_->Timer2_Timer();
+}
+
+void SaverWindow::Timer1_Timer()
+{
+    if (engine_->MoveIndex >= 0 && engine_->MoveIndex < List1->count())
+        List1->setCurrentRow(engine_->MoveIndex);
+    engine_->Timer1_Timer();
+}
+
+// ReplayScreen
+
+QLabel* SaverWindow::labelFor(ReplayLabel label) const
+{
+    return labels_[static_cast<std::size_t>(label) + 1];
+}
+
+void SaverWindow::setLabel(ReplayLabel label, const std::string& text)
+{
+    QLabel* l = labelFor(label);
+    l->setText(displayText(text));
+    if (layout_.namesFitText() && label != ReplayLabel::Label4 && label != ReplayLabel::Label5)
+        l->adjustSize();
+}
+
+std::string SaverWindow::label(ReplayLabel label) const
+{
+    return labelFor(label)->text().toStdString();
+}
+
+void SaverWindow::clearMoveList()
+{
+    Picture2->clear();
+    List1->clear();
+    for (const std::string& line : engine_->moveLines())
+        List1->addItem(displayText(line));
+}
+
+void SaverWindow::printWhiteMove(std::int32_t moveNumber, const std::string& san)
+{
+    Picture2->printWhite(QString::number(moveNumber) + QStringLiteral(". ") + displayText(san));
+}
+
+void SaverWindow::printBlackMove(const std::string& san)
+{
+    Picture2->printBlack(displayText(san));
+}
+
+void SaverWindow::setTimer1Enabled(bool on)
+{
+    Timer1->setEnabled(on);
+}
+
+void SaverWindow::setTimer2Enabled(bool on)
+{
+    Timer2->setEnabled(on);
+}
+
+void SaverWindow::setTimer2Interval(std::int32_t milliseconds)
+{
+    Timer2->setInterval(milliseconds);
+}
+
+void SaverWindow::showCursor()
+{
+    CursorVisibility::show();
+}
+
+void SaverWindow::hideSaver()
+{
+    hide();
+}
+
+void SaverWindow::unloadSaver()
+{
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    close();
+}
+
+void SaverWindow::showSettingsDialog()
+{
+    emit settingsDialogRequested();
+}
+
+void SaverWindow::endProgram()
+{
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    CursorVisibility::show();
+    emit endRequested();
+}
+
+} // namespace morvane

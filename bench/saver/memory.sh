@@ -16,6 +16,7 @@ trap 'rm -rf "$tmp"' EXIT
 # itself, as it does a default file, then plays the chosen game.
 mkdir -p "$tmp/big" "$tmp/small"
 cp "$build/bin/"*.wav "$tmp/big/"
+cp "$build/bin/"*.wav "$tmp/small/"
 cp "$build/bin/default.pgn" "$tmp/small/"
 while [ "$(stat -c %s "$tmp/big/default.pgn" 2>/dev/null || echo 0)" -lt $((megabytes * 1000000)) ]; do
   cat "$pgns"/*.pgn >>"$tmp/big/default.pgn"
@@ -37,8 +38,8 @@ PY
 
 # Peak resident memory (VmHWM) of a saver run for 30 seconds: it indexes the
 # data folder's default.pgn, then plays the first game at 5 moves a second.
-peak() {  # data folder, first game
-  local db=$tmp/settings-$RANDOM.db
+peak() {  # data folder, first game, settings file
+  local db=$3
   seed "$db" "$1" "$2"
   MORVANE3_SETTINGS=$db xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     "'"$program"'" /S >/dev/null 2>&1 &
@@ -49,7 +50,8 @@ peak() {  # data folder, first game
 }
 
 small_games=$(grep -c '^\[Event ' "$tmp/small/default.pgn")
-echo "bundled file: $(stat -c %s "$tmp/small/default.pgn") bytes, $small_games games, last game played:" \
-     "peak $(peak "$tmp/small" "$small_games") kB"
-echo "large file:   $(stat -c %s "$tmp/big/default.pgn") bytes, $games games, last game played:" \
-     "peak $(peak "$tmp/big" "$games") kB"
+echo "bundled file: $(stat -c %s "$tmp/small/default.pgn") bytes, $small_games games; last game played:" \
+     "peak $(peak "$tmp/small" "$small_games" "$tmp/small.db") kB"
+echo "large file:   $(stat -c %s "$tmp/big/default.pgn") bytes, $games games"
+echo "  first run, indexing the file, then its last game: peak $(peak "$tmp/big" "$games" "$tmp/big.db") kB"
+echo "  second run, index already stored, last game:      peak $(peak "$tmp/big" "$games" "$tmp/big.db") kB"

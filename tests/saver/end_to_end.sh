@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# The real program on a real (virtual) X server: what covers the screen, what
+# ends the screensaver, and the preview inside another program's window.
+#   end_to_end.sh CASE MORVANE3 X_HELPER      (run under xvfb-run, 1024x768)
+set -u
+case_name=$1 program=$2 xhelper=$3
+tmp=$(mktemp -d)
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+export MORVANE3_SETTINGS=$tmp/settings.db
+
+fail() {
+  echo "FAIL ($case_name): $*"
+  [ -s "$tmp/out" ] && sed 's/^/  program: /' "$tmp/out"
+  exit 1
+}
+
+start() {
+  "$program" "$@" >"$tmp/out" 2>&1 &
+  pid=$!
+}
+
+# The line of the program's window among the top-level windows, once it is shown.
+saver_window() {
+  for _ in $(seq 100); do
+    line=$("$xhelper" toplevels | grep " viewable Morvane 3$")
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+running() { kill -0 "$pid" 2>/dev/null; }
+
+# Waits up to $1 seconds for the program to end; its status is in $status.
+ended_within() {
+  for _ in $(seq $(($1 * 10))); do
+    if ! running; then
+      wait "$pid"
+      status=$?
+      pid=""
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+expect_clean_end() {
+  ended_within 5 || fail "still running after $1"
+  [ "$status" -eq 0 ] || fail "ended with status $status after $1"
+}
+
+full_screen() {
+  start /S
+  saver_window >/dev/null || fail "no window titled \"Morvane 3\""
+  sleep 1  # the first game is on the board
+}
+
+case $case_name in
+covers_screen_and_hides_cursor)
+  full_screen
+  read -r _ x y w h _ <<<"$(saver_window)"
+  [ "$x $y $w $h" = "0 0 1024 768" ] || fail "window at $x,$y size ${w}x$h, not the whole screen"
+  [ "$("$xhelper" cursor)" = blank ] || fail "the pointer is visible"
+  ;;
+second_mouse_position_ends)
+  full_screen
+  xdotool mousemove 300 200
+  sleep 0.7
+  running || fail "the first mouse report ended it"
+  xdotool mousemove 310 205
+  expect_clean_end "the mouse moved"
+  ;;
+click_ends)
+  full_screen
+  xdotool click 1
+  expect_clean_end "a click"
+  ;;
+key_ends_but_r_turns)
+  full_screen
+  xdotool key r
+  sleep 0.7
+  running || fail "\"r\" ended it"
+  xdotool key shift
+  sleep 0.3
+  running || fail "Shift alone ended it"
+  xdotool key x
+  expect_clean_end "the key x"
+  ;;
+preview_embeds_and_ends_with_host)
+  coproc HOST { "$xhelper" window 320 240; }
+  read -r host <&"${HOST[0]}"
+  start "/p $host"
+  found=""
+  for _ in $(seq 100); do
+    echo children >&"${HOST[1]}"
+    children=""
+    while read -r line <&"${HOST[0]}" && [ "$line" != end ]; do children+="$line"$'\n'; done
+    if grep -q "^[0-9]* 20 2 320 240 viewable" <<<"$children"; then found=yes; break; fi
+    sleep 0.1
+  done
+  [ -n "$found" ] || fail "no 320x240 child at (20, 2) in the host window; children: $children"
+  sleep 1
+  running || fail "the preview ended by itself"
+  echo destroy >&"${HOST[1]}"
+  read -r _ <&"${HOST[0]}"
+  expect_clean_end "the host window was destroyed"
+  ;;
+*)
+  fail "unknown case"
+  ;;
+esac
+echo "PASS ($case_name)"

@@ -1,0 +1,101 @@
+#pragma once
+// A Saver form on the offscreen platform, with settings in memory, scripted
+// message boxes and a data folder of its own holding a few short games.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "memory_settings.h"
+#include "saver_window.h"
+#include "scripted_dialogs.h"
+
+namespace savertest {
+
+// Fool's mate, then a longer game that ends without a result.
+inline constexpr const char* kGames = R"([Event "Spring Open"]
+[Site "?"]
+[Date "2020.03.01"]
+[White "Amber, A."]
+[Black "Basil, B."]
+[Result "0-1"]
+
+1. f3 e5 2. g4 Qh4# 0-1
+
+[Event "Autumn Cup"]
+[Site "?"]
+[Date "2021.10.02"]
+[White "Cato, C."]
+[Black "Dido, D."]
+[Result "*"]
+
+1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Ba4 Nf6 5. O-O Be7 6. Re1 b5 7. Bb3 d6 8. c3
+O-O 9. h3 Nb8 10. d4 Nbd7 11. c4 c6 12. cxb5 axb5 13. Nc3 Bb7 14. Bg5 b4 *
+)";
+
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "morvane3-saver-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data()) ? pattern + "/" : std::string();
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    void write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path_ + name, std::ios::binary) << bytes;
+    }
+
+private:
+    std::string path_;
+};
+
+class SaverTest : public ::testing::Test {
+protected:
+    void SetUp() override { data.write("default.pgn", kGames); }
+
+    morvane::SaverWindow& makeSaver(int width = 1024, int height = 768,
+                                    morvane::RunMode mode = morvane::RunMode::FullScreen)
+    {
+        saver = std::make_unique<morvane::SaverWindow>(
+            mode, QSize(width, height), morvane::SaverWindow::Services{settings, dialogs, nullptr, data.path()});
+        saver->resize(width, height);
+        return *saver;
+    }
+
+    template <typename T = QWidget> T* child(const char* name) const
+    {
+        T* w = saver->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* label) const { return child<QLabel>(label)->text(); }
+    QRect rect(const char* name) const { return child(name)->geometry(); }
+    // A rectangle in the form's own coordinates, for children of Picture1 too.
+    QRect onForm(const char* name) const
+    {
+        QWidget* w = child(name);
+        return QRect(w->mapTo(saver.get(), QPoint(0, 0)), w->size());
+    }
+
+    TempDir data;
+    morvane::MemorySettings settings;
+    testutil::ScriptedDialogs dialogs;
+    std::unique_ptr<morvane::SaverWindow> saver;
+};
+
+} // namespace savertest
