@@ -168,6 +168,10 @@ void ReplayEngine::startGame(std::string_view gameText)
     if (cleaned.imbalance != Imbalance::None)
         dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical, MsgButtons::Ok);
     ListMoves(cleaned.text, moveLines_, GameResult, ResultTag);
+    fields_.clear();
+    fields_.reserve(moveLines_.size());
+    for (const std::string& line : moveLines_)
+        fields_.push_back(moveFields(line));
 
     screen_.clearMoveList();
     screen_.setTimer1Enabled(true);
@@ -220,7 +224,8 @@ void ReplayEngine::Timer1_Timer()
     }
 
     decoder_.SideToMove = decoder_.SideToMove == 2 ? 1 : 2;
-    const MoveFields fields = moveFields(moveLines_[static_cast<std::size_t>(MoveIndex)]);
+    // A copy: a failed move loads the next game, which replaces the fields.
+    const MoveFields fields = fields_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
         screen_.printWhiteMove(MoveIndex + 1, fields.white);
         play(fields.white);

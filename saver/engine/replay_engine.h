@@ -14,6 +14,7 @@
 #include "dialogs.h" // platform/: the one Qt-free Dialogs interface
 #include "game_file_reader.h"
 #include "move_decoder.h"
+#include "move_list.h"
 #include "replay_screen.h"
 #include "settings_access.h"
 
@@ -89,6 +90,7 @@ private:
     std::string dataFolder_;
     MoveDecoder decoder_;
     std::vector<std::string> moveLines_;
+    std::vector<MoveFields> fields_; // White and Black fields of each move line
     GameFileReader gameFile_;
     ReplayObserver* observer_ = nullptr;
     std::function<double()> random_;
