@@ -37,25 +37,3 @@ TEST(InputRules, MouseMovementEndsOnlyAfterAPositionWasRecorded)
             EXPECT_EQ(rules.mouseMoved(m.x, m.y), m.expected) << m.x << "," << m.y;
     }
 }
-
-TEST(InputRules, KeysAndButtons)
-{
-    const struct {
-        const char* name;
-        int code;
-        Action fullScreen, preview;
-    } rows[] = {
-        {"r turns", 'r', Action::Rotate, Action::None}, {"R ends", 'R', Action::End, Action::None},
-        {"Enter ends", 13, Action::End, Action::None},  {"Escape ends", 27, Action::End, Action::None},
-        {"space ends", ' ', Action::End, Action::None},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(InputRules(false).characterTyped(row.code), row.fullScreen) << row.name;
-        EXPECT_EQ(InputRules(true).characterTyped(row.code), row.preview) << row.name << " (preview)";
-    }
-    EXPECT_EQ(InputRules(false).buttonPressed(), Action::End);
-    EXPECT_EQ(InputRules(true).buttonPressed(), Action::End) << "a button ends the preview too";
-    InputRules preview(true);
-    preview.mouseMoved(100, 100);
-    EXPECT_EQ(preview.mouseMoved(200, 200), Action::None);
-}

@@ -143,18 +143,6 @@ TEST(SaverLayout, TurningMovesNamesAndCoordinatesAndTurningBackRestoresThem)
     }
 }
 
-TEST(SaverLayout, RotateSettingStartsTurned)
-{
-    LayoutInput in = screen(1024, 768);
-    const SaverLayout plain(in);
-    in.rotate = true;
-    const SaverLayout turned(in);
-    EXPECT_EQ(turned.orientation(), 2);
-    EXPECT_DOUBLE_EQ(turned.label(1).top, plain.label(2).top);
-    EXPECT_DOUBLE_EQ(turned.label(2).top, plain.label(1).top);
-    EXPECT_DOUBLE_EQ(turned.coordinate(8).top, 600);
-}
-
 TEST(SaverLayout, ListIsTwelveLinesOfTheTextFontWithHeadersAboveAndStatusBelow)
 {
     for (const double line : {285.0, 555.0}) { // 12 and 24 points
@@ -167,12 +155,4 @@ TEST(SaverLayout, ListIsTwelveLinesOfTheTextFontWithHeadersAboveAndStatusBelow)
         EXPECT_DOUBLE_EQ(l.label(5).top, l.picture2().bottom() + 120);
         EXPECT_LT(l.label(8).bottom(), l.label(7).top);
     }
-}
-
-TEST(SaverLayout, HideMoveListHidesTheListOnly)
-{
-    LayoutInput in = screen(800, 600);
-    EXPECT_TRUE(SaverLayout(in).moveListVisible());
-    in.hideMoveList = true;
-    EXPECT_FALSE(SaverLayout(in).moveListVisible());
 }

@@ -282,3 +282,17 @@ TEST_F(SaverTest, PreviewPutsASmallBoardInTheCorner)
     EXPECT_EQ(child<quill::Varnel>("Board")->BoardStyle(), quill::Classic);
     EXPECT_EQ(saver->palette().color(QPalette::Window), QColor(Qt::black));
 }
+
+TEST_F(SaverTest, SettingsThatNameNoSizeOrPaceKeepTheScreenUsable)
+{
+    settings.save("FontSize", "big"); // reads as 0: the designed 12 points stay
+    settings.save("Timer", "0");      // a pace of 0 stops the replay instead of racing
+    makeSaver();
+    EXPECT_EQ(child("Label1")->font().pointSizeF(), 12);
+    EXPECT_GT(rect("Picture2").height(), 0);
+    saver->Timer2_Timer();
+    auto* timer1 = saver->findChild<morvane::ReplayTimer*>("Timer1");
+    ASSERT_NE(timer1, nullptr);
+    EXPECT_TRUE(timer1->isEnabled());
+    EXPECT_FALSE(timer1->isRunning());
+}
