@@ -13,6 +13,7 @@
 #include "about_tab.h"
 #include "busy_cursor.h"
 #include "dialogs.h"
+#include "frm_ge.h"
 #include "game_entry_tab.h"
 #include "link_label.h"
 #include "pgn_import_tab.h"
@@ -52,6 +53,12 @@ FrmSettings::FrmSettings(SettingsStore& store, Dialogs& dialogs, QString appPath
     setWindowTitle(QStringLiteral("Morvane 3.0 Settings"));
     if (!services_.openUrl)
         services_.openUrl = [](const QString& address) { QDesktopServices::openUrl(QUrl::fromUserInput(address)); };
+    if (!services_.editGame)
+        services_.editGame = [this](const std::vector<std::string>& moveLines) {
+            EditorServices editor;
+            editor.config = &config_;
+            return FrmGE::editGame(moveLines, dialogs_, editor, this);
+        };
     if (!services_.playSound) {
         auto player = std::make_unique<WavPlayer>();
         services_.playSound = [p = player.get()](const QString& path) { p->play(path); };

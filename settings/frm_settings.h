@@ -28,8 +28,8 @@ class FrmSettings : public QDialog {
 public:
     enum Tab { SetupPage = 0, SoundPage = 1, PgnImportPage = 2, GameEntryPage = 3, AboutPage = 4 };
 
-    // What the dialog reaches outside itself; empty functions get the desktop's own
-    // (the default URL handler, QSoundEffect); an empty editor disables Graphical Entry.
+    // What the dialog reaches outside itself; empty functions get the program's own:
+    // the game editor "Graphical Entry", the desktop's URL handler, QSoundEffect.
     struct Services {
         GameEditorLauncher editGame;
         std::function<void(const QString& address)> openUrl;

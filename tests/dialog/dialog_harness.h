@@ -82,10 +82,11 @@ public:
         morvane::FrmSettings::Services services;
         services.openUrl = [this](const QString& a) { openedUrls.push_back(a); };
         services.playSound = [this](const QString& f) { playedSounds.push_back(f); };
-        services.editGame = [this](const std::vector<std::string>& lines) {
-            editorGot.push_back(lines);
-            return editorAnswer;
-        };
+        if (!realEditor)
+            services.editGame = [this](const std::vector<std::string>& lines) {
+                editorGot.push_back(lines);
+                return editorAnswer;
+            };
         auto dialog = std::make_unique<morvane::FrmSettings>(*store, dialogs, QString::fromStdString(appPath),
                                                              std::move(services));
         dialog->show();
@@ -100,6 +101,7 @@ public:
     std::vector<QString> playedSounds;
     std::vector<std::vector<std::string>> editorGot;
     std::optional<std::vector<std::string>> editorAnswer;
+    bool realEditor = false; // open the program's own game editor instead of recording
 
 private:
     QTemporaryDir dir_;

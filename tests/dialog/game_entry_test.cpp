@@ -3,6 +3,7 @@
 
 #include <QListView>
 #include <QListWidget>
+#include <QTimer>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -10,9 +11,13 @@
 #include <csignal>
 #include <filesystem>
 
+#include "board_model.h"
 #include "dialog_harness.h"
 #include "game_index.h"
+#include "headless_replay.h"
 #include "match_list_model.h"
+#include "replay_engine.h"
+#include "store_settings.h"
 
 using namespace testutil;
 using morvane::MsgAnswer;
@@ -144,6 +149,48 @@ TEST_F(GameEntry, ANewGameIsAppendedAfterTheFile)
     EXPECT_EQ(listed(dialog.get()), (std::vector<std::string>{"1. e4            e5", "2. Qh5          Nc6"}));
 }
 
+// The whole loop: a game typed in, saved into the file, listed again, applied,
+// and then played by the screensaver's own replay from what Apply stored.
+TEST_F(GameEntry, ASavedGameIsPlayedFromWhatApplyStored)
+{
+    const std::string file = h.path("club.pgn");
+    writeBytes(file, kTwoGames);
+    auto dialog = openOn(file);
+    click(dialog.get(), "Command7");
+    fillTags(dialog.get());
+    enterMoves(dialog.get(), "e4", "e5");
+    enterMoves(dialog.get(), "Bc4", "Nc6");
+    enterMoves(dialog.get(), "Qh5", "Nf6");
+    type(dialog.get(), "WhiteMove", "Qxf7#");
+    type(dialog.get(), "BlackMove", "1-0");
+    click(dialog.get(), "Update");
+    child<QComboBox>(dialog.get(), "cmbResult")->setCurrentIndex(0);
+    click(dialog.get(), "Save");
+    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "3 games found") << "the list follows the saved file";
+    auto* list = child<QListView>(dialog.get(), "List1");
+    list->setCurrentIndex(list->model()->index(2, 0));
+    click(dialog.get(), "CmdApply");
+    ASSERT_EQ(h.stored("FirstGame"), "3");
+
+    quill::BoardModel board;
+    morvane::StoreSettings settings(*h.store);
+    char* report = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&report, &size);
+    {
+        morvane::HeadlessReplay replay(out);
+        morvane::ReplayEngine engine(board, replay, replay, settings, nullptr, h.appPath);
+        replay.run(engine, board, 3);
+        std::fflush(out);
+        EXPECT_EQ(replay.summary().ok, 3);
+    }
+    std::fclose(out);
+    const std::string lines(report, size);
+    std::free(report);
+    EXPECT_NE(lines.find("3\t7\tok\tr1bqkb1r/pppp1Qpp/2n2n2/4p3/2B1P3/8/PPPP1PPP/RNB1K1NR"), std::string::npos)
+        << lines;
+}
+
 TEST_F(GameEntry, WithNoResultChosenTheResultIsEmpty)
 {
     auto dialog = h.open();
@@ -214,6 +261,33 @@ TEST_F(GameEntry, GraphicalEntryHandsOverTheLinesAndTakesTheEditorsBack)
 
     click(dialog.get(), "Save");
     EXPECT_NE(readBytes(file).find("1. c4            e5\r\n2. g3                \r\n 1-0\r\n"), std::string::npos);
+}
+
+TEST_F(GameEntry, TheProgramsEditorReplaysTheLinesAndHandsThemBack)
+{
+    h.realEditor = true;
+    const std::string file = h.path("two.pgn");
+    writeBytes(file, kTwoGames);
+    auto dialog = openOn(file);
+    selectGame(dialog.get(), 1);
+    click(dialog.get(), "Command6");
+
+    bool sawEditor = false;
+    QTimer::singleShot(0, [&sawEditor] {
+        QWidget* editor = QApplication::activeModalWidget();
+        if (!editor || editor->objectName() != "frmGE")
+            return;
+        sawEditor = true;
+        auto* blackMoves = editor->findChild<QListWidget*>("List2");
+        for (int waited = 0; blackMoves && blackMoves->count() < 1 && waited < 5000; waited += 20)
+            QTest::qWait(20);
+        QTest::mouseClick(editor->findChild<QPushButton*>("OK"), Qt::LeftButton);
+    });
+    click(dialog.get(), "Command14");
+    ASSERT_TRUE(sawEditor) << "Graphical Entry opens the editor modally";
+    EXPECT_EQ(listed(dialog.get()), (std::vector<std::string>{"1. d4            d5"}));
+    EXPECT_TRUE(child(dialog.get(), "Save")->isEnabled());
+    EXPECT_EQ(textOf(dialog.get(), "MoveNum"), "2.");
 }
 
 TEST_F(GameEntry, RefusalsWriteNothing)
