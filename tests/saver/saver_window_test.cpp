@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "cursor_visibility.h"
 #include "move_list_view.h"
 #include "replay_engine.h"
 #include "replay_timer.h"
@@ -152,8 +153,12 @@ TEST_F(SaverTest, InputThatEndsTheSaverAndInputThatDoesNot)
         saver->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(saver.get()));
         QSignalSpy ended(saver.get(), &morvane::SaverWindow::endRequested);
+        morvane::CursorVisibility::hide();
         row.input(saver->windowHandle());
         EXPECT_EQ(ended.count(), row.ends ? 1 : 0);
+        // Ending shows the pointer again; anything else leaves it hidden.
+        EXPECT_EQ(QGuiApplication::overrideCursor() == nullptr, row.ends);
+        morvane::CursorVisibility::show();
     }
 }
 
