@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # The real program on a real (virtual) X server: what covers the screen, what
 # ends the screensaver, and the preview inside another program's window.
-#   end_to_end.sh CASE MORVANE3 X_HELPER      (run under xvfb-run, 1024x768)
+#   end_to_end.sh CASE MORVANE3 X_HELPER
+# Each case gets an X server of its own (1024x768), numbered away from the
+# ones other tests start from, so parallel test runs do not race for one.
 set -u
+if [ -z "${SAVER_E2E_DISPLAY:-}" ]; then
+  exec xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1024x768x24" \
+    env SAVER_E2E_DISPLAY=1 QT_QPA_PLATFORM=xcb bash "$0" "$@"
+fi
 case_name=$1 program=$2 xhelper=$3
 tmp=$(mktemp -d)
 pid=""
