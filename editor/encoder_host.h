@@ -15,7 +15,7 @@ public:
     // The side has castled already in this game; the castling is refused.
     virtual void cantCastle() = 0;
     // The piece a pawn of `side` (1 White, 2 Black) becomes on the last rank.
-    virtual quill::PieceNum promote(int side) = 0;
+    virtual quill::PieceNum Promote(int side) = 0;
 };
 
 // The texts of the two messages, exactly as users see them.

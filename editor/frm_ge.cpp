@@ -313,7 +313,7 @@ void FrmGE::cantCastle()
     dialogs_.message(kCantCastleText, MsgIcon::None, MsgButtons::Ok);
 }
 
-quill::PieceNum FrmGE::promote(int side)
+quill::PieceNum FrmGE::Promote(int side)
 {
     if (services_.promote)
         return services_.promote(side);

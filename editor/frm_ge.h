@@ -96,7 +96,7 @@ private:
     // EncoderHost
     void illegalMoveWarning() override;
     void cantCastle() override;
-    quill::PieceNum promote(int side) override;
+    quill::PieceNum Promote(int side) override;
 
     void createControls();
     void Form_Load();

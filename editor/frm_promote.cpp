@@ -39,6 +39,12 @@ FrmPromote::FrmPromote(QWidget* parent) : QDialog(parent)
     connect(Command1_, &QPushButton::clicked, this, &FrmPromote::Command1_Click);
     layout->addWidget(Command1_, 0, Qt::AlignHCenter);
 
+    Form_Load();
+}
+
+void FrmPromote::Form_Load()
+{
+    // Each promotion starts from Queen, chosen as if clicked.
     Option1_[Queen]->setChecked(true);
     Option1_Click(Queen);
 }

@@ -35,6 +35,8 @@ public:
     void Command1_Click();
 
 private:
+    void Form_Load();
+
     QLabel* Label1_ = nullptr;
     std::array<QRadioButton*, 4> Option1_{};
     QPushButton* Command1_ = nullptr;

@@ -95,7 +95,7 @@ std::optional<std::string> MoveEncoder::encode(const DroppedMove& move, int side
     }
 
     if (reachesLastRank(move)) {
-        const PieceNum chosen = host_.promote(side);
+        const PieceNum chosen = host_.Promote(side);
         board_.setPiece(move.toCol, move.toRow, chosen);
         text += '=';
         text += pieceLetter(chosen);

@@ -18,7 +18,7 @@ class ScriptedHost : public morvane::EncoderHost {
 public:
     void illegalMoveWarning() override { messages.push_back(morvane::kIllegalMoveWarningText); }
     void cantCastle() override { messages.push_back(morvane::kCantCastleText); }
-    PieceNum promote(int side) override
+    PieceNum Promote(int side) override
     {
         askedSide = side;
         return answer;
