@@ -41,6 +41,7 @@ TEST(DialogLook, EveryTabIsGrabbedAndNothingIsClipped)
 {
     DialogHarness h;
     auto dialog = h.open();
+    click(dialog.get(), "Command6"); // a listed game on the entry tab, as a user would see it
     auto* tabs = child<QTabWidget>(dialog.get(), "SSTab1");
     const char* names[] = {"setup", "sound", "pgn-import", "game-entry", "about"};
     const QString folder = qEnvironmentVariable("MORVANE3_SHOTS", QStringLiteral("/tmp"));
