@@ -341,6 +341,20 @@ TEST_F(GameEntry, AFileChangedBehindTheListIsListedAgainNotCutWrongly)
     EXPECT_EQ(textOf(dialog.get(), "EventNM"), "A") << "after the new listing the game loads";
 }
 
+TEST_F(GameEntry, AFileGoneSinceItWasListedIsReportedAndNothingIsLoaded)
+{
+    const std::string file = h.path("two.pgn");
+    writeBytes(file, kTwoGames);
+    auto dialog = openOn(file);
+    std::filesystem::remove(file);
+    click(dialog.get(), "Command6");
+    ASSERT_EQ(h.dialogs.messages.size(), 1u);
+    EXPECT_EQ(h.dialogs.messages[0].text.rfind("The PGN file could not be read:\r\n" + file, 0), 0u);
+    EXPECT_EQ(dialog->currentTab(), morvane::FrmSettings::PgnImportPage);
+    EXPECT_EQ(textOf(dialog.get(), "FileName2"), "File name : ");
+    EXPECT_TRUE(listed(dialog.get()).empty());
+}
+
 // A write that fails part-way: the old file must survive byte for byte.
 TEST_F(GameEntry, AFailingWriteLeavesTheFileAsItWas)
 {
