@@ -162,6 +162,15 @@ void FrmSettings::CmdApply_Click()
         batch.commit();
     } catch (const SettingsError& error) {
         dialogs_.message(std::string("The settings could not be saved:\r\n") + error.what(), MsgIcon::Critical);
+        return;
+    }
+    // The store runs in memory when its file cannot be used: say so once rather
+    // than let the user believe the choices are kept.
+    if (!store_.isPersistent() && !warnedNotKept_) {
+        warnedNotKept_ = true;
+        dialogs_.message("The settings file " + store_.path() +
+                             " cannot be used, so these settings last only until the program ends.",
+                         MsgIcon::Exclamation);
     }
 }
 

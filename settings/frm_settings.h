@@ -71,6 +71,7 @@ private:
     QString appPath_;
     Services services_;
     std::unique_ptr<QObject> soundPlayer_;
+    bool warnedNotKept_ = false;
 
     QTabWidget* SSTab1_ = nullptr;
     SetupTab* setup_ = nullptr;

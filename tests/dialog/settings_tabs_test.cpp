@@ -169,6 +169,17 @@ TEST(SettingsDialog, AShorterMatchListLeavesNoPairsOfTheLongerOne)
     EXPECT_EQ(h.stored("MatchEnd3"), "<absent>");
 }
 
+TEST(SettingsDialog, ApplyTellsWhenTheSettingsCannotBeKept)
+{
+    DialogHarness h;
+    h.store = std::make_unique<morvane::SettingsStore>(h.path("")); // a folder: no database there
+    auto dialog = h.open();
+    click(dialog.get(), "CmdApply");
+    click(dialog.get(), "CmdApply");
+    ASSERT_EQ(h.dialogs.messages.size(), 1u) << "said once";
+    EXPECT_NE(h.dialogs.messages[0].text.find("last only until the program ends"), std::string::npos);
+}
+
 TEST(SettingsDialog, CancelWritesNothingAndEndsTheProgram)
 {
     DialogHarness h;
