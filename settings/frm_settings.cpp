@@ -253,7 +253,7 @@ void FrmSettings::lblURL_Click(const QString& address)
     services_.openUrl(address);
 }
 
-bool FrmSettings::mayClose()
+bool FrmSettings::Form_QueryUnload()
 {
     if (entry_->isGameSaved())
         return true;
@@ -264,7 +264,7 @@ bool FrmSettings::mayClose()
 
 void FrmSettings::closeEvent(QCloseEvent* event)
 {
-    if (!mayClose()) {
+    if (!Form_QueryUnload()) {
         event->ignore();
         return;
     }

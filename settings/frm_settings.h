@@ -61,7 +61,8 @@ protected:
 
 private:
     void Form_Load();
-    bool mayClose();
+    // The close guard: true when the dialog may close.
+    bool Form_QueryUnload();
     void writeMatchList();
     void saveQuietly(const std::string& key, const std::string& value);
 

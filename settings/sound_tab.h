@@ -32,10 +32,14 @@ public:
     QString soundFile(int sound) const; // the path shown for it
 
     void Mute_Click();
-    void chooseSoundFile(int sound); // Command11_Click .. Command13_Click
+    void Command11_Click() { chooseSoundFile(0); }
+    void Command12_Click() { chooseSoundFile(1); }
+    void Command13_Click() { chooseSoundFile(2); }
     void Command18_Click(int index);
 
 private:
+    void chooseSoundFile(int sound);
+
     Dialogs& dialogs_;
     QString appPath_;
     PlaySound play_;
