@@ -13,6 +13,7 @@
 #include "dialog_parts.h"
 #include "game_index.h"
 #include "link_label.h"
+#include "style_preview.h"
 
 using namespace testutil;
 using morvane::MsgAnswer;
@@ -265,6 +266,24 @@ TEST(SetupTab, TheStyleListShowsOnePreviewAtATime)
     const QImage classic = child(d, "Image1(1)")->grab().toImage();
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_NE(child(d, "Image1(2)")->grab().toImage(), classic);
+}
+
+TEST(SetupTab, PreviewsUseTheArtworkAndStillDrawWithoutIt)
+{
+    DialogHarness h;
+    auto dialog = h.open();
+    child(dialog.get(), "Image1(0)")->grab();
+    EXPECT_TRUE(child<morvane::StylePreview>(dialog.get(), "Image1(0)")->isComplete()) << "artwork built in";
+
+    morvane::StylePreview missing(QStringLiteral("no-such-set"), QStringLiteral("no-such-set"));
+    const QImage image = missing.grab().toImage();
+    EXPECT_FALSE(missing.isComplete());
+    // Light and dark squares and the letters of both sides: a board, not a blank.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    EXPECT_GE(colours.size(), 4);
 }
 
 TEST(SoundTab, MuteHidesTheChoicesAndPlayButtonsPlayTheirFile)
