@@ -72,6 +72,18 @@ TEST(MoveLines, ContinuationAfterARemovedComment)
     EXPECT_EQ(l.lines[1], "2. Nf3          Nc6");
 }
 
+TEST(MoveLines, TwoDigitContinuation)
+{
+    std::string text;
+    for (int n = 1; n <= 11; ++n)
+        text += std::to_string(n) + ". a3 a6 ";
+    text += "12. Nf3     12... Nc6 13. Bb5 1-0 ";
+    const auto l = list(text);
+    ASSERT_EQ(l.lines.size(), 13u);
+    EXPECT_EQ(l.lines[11], "12. Nf3          Nc6");
+    EXPECT_EQ(l.lines[12], "13. Bb5          1-0");
+}
+
 TEST(MoveLines, MissingNumberEndsTheList)
 {
     const auto l = list("1. e4 e5 2. d4 d5 3. c4 c6 4. Nc3 Nf6 6. Bg5 Be7 1-0 ");
