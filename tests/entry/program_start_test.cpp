@@ -24,11 +24,24 @@ std::string tempSettings()
         .string();
 }
 
-ProgramRun runProgram(const std::string& args, int exitAfterMs = 1500, const std::string& settings = tempSettings())
+// The full-screen saver allows one copy per home folder; runs that may overlap
+// (other suites run at the same time) each get a home of their own.
+std::string tempHome()
 {
-    const std::string cmd = "MORVANE3_SETTINGS='" + settings + "' MORVANE3_EXIT_AFTER_MS=" +
-                            std::to_string(exitAfterMs) + " MORVANE3_REPORT_WINDOWS=1 QT_QPA_PLATFORM=offscreen '" +
-                            MORVANE3_BINARY + "' " + args + " 2>&1";
+    static int n = 0;
+    const auto home = std::filesystem::temp_directory_path() /
+                      ("morvane3-home-" + std::to_string(::getpid()) + "-" + std::to_string(++n));
+    std::filesystem::create_directories(home);
+    return home.string();
+}
+
+ProgramRun runProgram(const std::string& args, int exitAfterMs = 1500, const std::string& settings = tempSettings(),
+                      const std::string& home = tempHome())
+{
+    const std::string cmd = "HOME='" + home + "' MORVANE3_SETTINGS='" + settings +
+                            "' MORVANE3_EXIT_AFTER_MS=" + std::to_string(exitAfterMs) +
+                            " MORVANE3_REPORT_WINDOWS=1 QT_QPA_PLATFORM=offscreen '" + MORVANE3_BINARY + "' " + args +
+                            " 2>&1";
     ProgramRun run;
     FILE* pipe = ::popen(cmd.c_str(), "r");
     char buf[512];
@@ -44,7 +57,7 @@ bool shows(const ProgramRun& run, const std::string& title)
     return run.out.find("window: " + title + "\n") != std::string::npos;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ProgramStart, EachSwitchOpensItsWindow)
 {
@@ -53,11 +66,8 @@ TEST(ProgramStart, EachSwitchOpensItsWindow)
         const char* title;
         int mode;
     } rows[] = {
-        {"", "Morvane 3.0 Settings", 1},
-        {"/c:1234", "Morvane 3.0 Settings", 1},
-        {"' /s '", "Morvane 3", 2},
-        {"/e", "Morvane 3.0 Settings", 5},
-        {"whatever", "Morvane 3", 2},
+        {"", "Morvane 3.0 Settings", 1},   {"/c:1234", "Morvane 3.0 Settings", 1}, {"' /s '", "Morvane 3", 2},
+        {"/e", "Morvane 3.0 Settings", 5}, {"whatever", "Morvane 3", 2},
     };
     for (const auto& row : rows) {
         const ProgramRun run = runProgram(row.args);
@@ -76,7 +86,7 @@ TEST(ProgramStart, PreviewWithoutAUsableWindowIsRefused)
 
     run = runProgram("/p 0");
     EXPECT_EQ(run.status, 2);
-    run = runProgram("/p:1234");  // no such window on this display
+    run = runProgram("/p:1234"); // no such window on this display
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.out.find("no window 1234"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("window:"), std::string::npos);
@@ -84,14 +94,15 @@ TEST(ProgramStart, PreviewWithoutAUsableWindowIsRefused)
 
 TEST(ProgramStart, ASecondFullScreenSaverEndsQuietly)
 {
+    const std::string home = tempHome();
     ProgramRun first;
-    std::thread t([&] { first = runProgram("/s", 4000); });
+    std::thread t([&] { first = runProgram("/s", 4000, tempSettings(), home); });
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    const ProgramRun second = runProgram("/s", 1500);
+    const ProgramRun second = runProgram("/s", 1500, tempSettings(), home);
     t.join();
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(second.out.find("window:"), std::string::npos) << "the second saver showed something";
     EXPECT_TRUE(shows(first, "Morvane 3")) << first.out;
     // Once the first has ended, a new one starts normally.
-    EXPECT_TRUE(shows(runProgram("/s"), "Morvane 3"));
+    EXPECT_TRUE(shows(runProgram("/s", 1500, tempSettings(), home), "Morvane 3"));
 }

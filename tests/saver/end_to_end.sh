@@ -18,6 +18,7 @@ cleanup() {
 }
 trap cleanup EXIT
 export MORVANE3_SETTINGS=$tmp/settings.db
+export HOME=$tmp  # one full-screen saver per home: a home of our own
 
 fail() {
   echo "FAIL ($case_name): $*"
