@@ -69,8 +69,8 @@ FrmSettings::FrmSettings(SettingsStore& store, Dialogs& dialogs, QString appPath
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
     setup_ = new SetupTab(dialogs_, appPath_, SSTab1_);
     sound_ = new SoundTab(dialogs_, appPath_, services_.playSound, SSTab1_);
-    import_ = new morvane::PgnImportTab(config_, dialogs_, appPath_, SSTab1_);
-    entry_ = new morvane::GameEntryTab(dialogs_, appPath_, services_.editGame, SSTab1_);
+    import_ = new PgnImportTab(config_, dialogs_, appPath_, SSTab1_);
+    entry_ = new GameEntryTab(dialogs_, appPath_, services_.editGame, SSTab1_);
     about_ = new AboutTab(appPath_, QString::fromStdString(store_.path()), SSTab1_);
     SSTab1_->addTab(setup_, QStringLiteral(" Setup   "));
     SSTab1_->addTab(sound_, QStringLiteral("Sound "));
