@@ -80,6 +80,9 @@ TEST_F(GameEntry, EditingTheFirstOfTwoGamesRewritesItInPlace)
 {
     const std::string file = h.path("two.pgn");
     writeBytes(file, kTwoGames);
+    namespace fs = std::filesystem;
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(file, shared);
     auto dialog = openOn(file);
     click(dialog.get(), "Command6");
 
@@ -105,6 +108,7 @@ TEST_F(GameEntry, EditingTheFirstOfTwoGamesRewritesItInPlace)
                                  "\n[Event \"Second\"]\n[Site \"S2\"]\n[Date \"D2\"]\n[White \"W2\"]\n[Black \"B2\"]\n"
                                  "[Result \"0-1\"]\n\n1. d4 d5 0-1\n\r\n";
     EXPECT_EQ(readBytes(file), expected);
+    EXPECT_EQ(fs::status(file).permissions(), shared) << "the replaced file keeps who may read it";
     EXPECT_FALSE(child(dialog.get(), "Save")->isEnabled());
     EXPECT_TRUE(child(dialog.get(), "SaveAs")->isEnabled());
 
@@ -114,6 +118,21 @@ TEST_F(GameEntry, EditingTheFirstOfTwoGamesRewritesItInPlace)
     EXPECT_EQ(textOf(dialog.get(), "EventNM"), "Second");
     EXPECT_EQ(textOf(dialog.get(), "Black"), "B2");
     EXPECT_EQ(listed(dialog.get()), (std::vector<std::string>{"1. d4            d5"}));
+}
+
+TEST_F(GameEntry, SavingThroughALinkWritesTheFileItPointsTo)
+{
+    const std::string real = h.path("real.pgn");
+    const std::string link = h.path("link.pgn");
+    writeBytes(real, kTwoGames);
+    std::filesystem::create_symlink(real, link);
+    auto dialog = openOn(link);
+    click(dialog.get(), "Command6");
+    type(dialog.get(), "Site", "Elsewhere");
+    enterMoves(dialog.get(), "Bc4", "Nc6");
+    click(dialog.get(), "Save");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_NE(readBytes(real).find("[Site \"Elsewhere\"]"), std::string::npos);
 }
 
 TEST_F(GameEntry, ANewGameIsAppendedAfterTheFile)
