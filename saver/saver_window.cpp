@@ -40,10 +40,14 @@ std::int32_t toInt32(double value)
     return static_cast<std::int32_t>(r);
 }
 
+// A colour number keeps its red, green and blue bytes; a text too large to be
+// any number of colour gives the default colour.
 QColor colorSetting(SettingsAccess& settings, const char* key, const char* defaultValue)
 {
-    const auto number = static_cast<std::int64_t>(numericValue(settings.get(key, defaultValue)));
-    return colorFromNumber(static_cast<std::uint32_t>(number) & 0xFFFFFFu);
+    double number = numericValue(settings.get(key, defaultValue));
+    if (!(std::fabs(number) < 9.0e18))
+        number = numericValue(defaultValue);
+    return colorFromNumber(static_cast<std::uint32_t>(static_cast<std::int64_t>(number)) & 0xFFFFFFu);
 }
 
 QString coordinateText(int i)

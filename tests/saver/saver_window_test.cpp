@@ -290,10 +290,12 @@ TEST_F(SaverTest, PreviewPutsASmallBoardInTheCorner)
 
 TEST_F(SaverTest, SettingsThatNameNoSizeOrPaceKeepTheScreenUsable)
 {
-    settings.save("FontSize", "big"); // reads as 0: the designed 12 points stay
-    settings.save("Timer", "0");      // a pace of 0 stops the replay instead of racing
+    settings.save("FontSize", "big");   // reads as 0: the designed 12 points stay
+    settings.save("Timer", "0");        // a pace of 0 stops the replay instead of racing
+    settings.save("TextColor", "1e30"); // no colour at all: the default green
     makeSaver();
     EXPECT_EQ(child("Label1")->font().pointSizeF(), 12);
+    EXPECT_EQ(child("Label1")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     EXPECT_GT(rect("Picture2").height(), 0);
     saver->Timer2_Timer();
     auto* timer1 = saver->findChild<morvane::ReplayTimer*>("Timer1");
