@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size > 8192)
-        return 0;  // the literal model is quadratic
+        return 0; // the literal model is quadratic
     const std::string text(reinterpret_cast<const char*>(data), size);
     const auto fast = morvane::CleanPGN(text);
     const auto slow = reference::cleanPGN(text);

@@ -18,7 +18,7 @@ public:
     void decodeFailed() override {}
 };
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

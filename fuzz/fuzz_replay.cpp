@@ -25,7 +25,7 @@ std::string scratchFile()
     return path;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
