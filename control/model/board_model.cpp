@@ -25,12 +25,6 @@ void BoardModel::SetSquare(PieceNum code, int index)
         observer_->squareChanged(index);
 }
 
-PieceNum BoardModel::codeAt(int index) const
-{
-    assert(index >= 1 && index <= 64);
-    return pieces_[static_cast<std::size_t>(index)];
-}
-
 void BoardModel::NewGame()
 {
     for (int k = 1; k <= 64; ++k)

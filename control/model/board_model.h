@@ -3,6 +3,7 @@
 // move-pattern and check questions asked of them. Works with or without a view.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 #include "control_error.h"
@@ -35,8 +36,13 @@ public:
     PieceNum piece(std::int16_t col, std::int16_t row) const;
     void setPiece(std::int16_t col, std::int16_t row, PieceNum code);
     void MovePiece(std::int16_t fromCol, std::int16_t fromRow, std::int16_t toCol, std::int16_t toRow);
-    // Code at a square index 1..64, for drawing; no range check beyond an assert.
-    PieceNum codeAt(int index) const;
+    // Code at a square index 1..64, for drawing and scanning; no range check beyond an
+    // assert. Inline: decoders scan the whole board for every piece move.
+    PieceNum codeAt(int index) const
+    {
+        assert(index >= 1 && index <= 64);
+        return pieces_[static_cast<std::size_t>(index)];
+    }
     std::int16_t persistedPieceValue() const { return persistedPiece_; }
 
     // Selection flags (drawing of the selection belongs to the view).

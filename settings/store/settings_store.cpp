@@ -18,18 +18,28 @@ constexpr const char* kSchema =
     " value TEXT NOT NULL,"
     " PRIMARY KEY (app, section, key))";
 
-// A prepared statement that finalizes itself.
-class Statement {
+constexpr const char* kQueries[] = {
+    "SELECT value FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
+    "INSERT INTO settings (app, section, key, value) VALUES (?1, ?2, ?3, ?4) "
+    "ON CONFLICT (app, section, key) DO UPDATE SET value = excluded.value",
+    "DELETE FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
+};
+
+// Binds the parameters of one use of a cached statement and resets it afterwards.
+class Use {
 public:
-    Statement(sqlite3* db, const char* sql)
+    explicit Use(sqlite3_stmt* stmt) : stmt_(stmt) {}
+    ~Use()
     {
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK)
-            throw SettingsError(std::string("settings: ") + sqlite3_errmsg(db));
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
     }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-    void bind(int i, const std::string& s) { sqlite3_bind_text(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT); }
+    Use(const Use&) = delete;
+    Use& operator=(const Use&) = delete;
+    void bind(int i, const std::string& s)
+    {
+        sqlite3_bind_text(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+    }
     int step() { return sqlite3_step(stmt_); }
     std::string column(int i) const
     {
@@ -38,7 +48,7 @@ public:
     }
 
 private:
-    sqlite3_stmt* stmt_ = nullptr;
+    sqlite3_stmt* stmt_;
 };
 
 bool usable(sqlite3* db)
@@ -67,10 +77,31 @@ SettingsStore::SettingsStore(const std::string& path) : path_(path)
     openFallback();
 }
 
-SettingsStore::~SettingsStore() { sqlite3_close(db_); }
+SettingsStore::~SettingsStore()
+{
+    finalizeStatements();
+    sqlite3_close(db_);
+}
+
+void SettingsStore::finalizeStatements()
+{
+    for (sqlite3_stmt*& stmt : statements_) {
+        sqlite3_finalize(stmt);
+        stmt = nullptr;
+    }
+}
+
+sqlite3_stmt* SettingsStore::statement(Query query) const
+{
+    sqlite3_stmt*& stmt = statements_[query];
+    if (!stmt && sqlite3_prepare_v2(db_, kQueries[query], -1, &stmt, nullptr) != SQLITE_OK)
+        throw SettingsError(std::string("settings: ") + sqlite3_errmsg(db_));
+    return stmt;
+}
 
 void SettingsStore::openFallback()
 {
+    finalizeStatements();
     sqlite3_close(db_);
     db_ = nullptr;
     inMemory_ = true;
@@ -95,7 +126,7 @@ std::string SettingsStore::defaultPath()
 std::string SettingsStore::GetSetting(const std::string& app, const std::string& section, const std::string& key,
                                       const std::string& defaultValue) const
 {
-    Statement st(db_, "SELECT value FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3");
+    Use st(statement(Get));
     st.bind(1, app);
     st.bind(2, section);
     st.bind(3, key);
@@ -110,9 +141,7 @@ std::string SettingsStore::GetSetting(const std::string& app, const std::string&
 void SettingsStore::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                                 const std::string& value)
 {
-    Statement st(db_,
-                 "INSERT INTO settings (app, section, key, value) VALUES (?1, ?2, ?3, ?4) "
-                 "ON CONFLICT (app, section, key) DO UPDATE SET value = excluded.value");
+    Use st(statement(Save));
     st.bind(1, app);
     st.bind(2, section);
     st.bind(3, key);
@@ -123,7 +152,7 @@ void SettingsStore::SaveSetting(const std::string& app, const std::string& secti
 
 void SettingsStore::DeleteSetting(const std::string& app, const std::string& section, const std::string& key)
 {
-    Statement st(db_, "DELETE FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3");
+    Use st(statement(Delete));
     st.bind(1, app);
     st.bind(2, section);
     st.bind(3, key);

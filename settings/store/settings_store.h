@@ -7,6 +7,7 @@
 #include <string>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace morvane {
 
@@ -55,13 +56,18 @@ public:
     const std::string& path() const { return path_; }
 
 private:
+    enum Query { Get, Save, Delete, QueryCount };
+    // Prepared once and reused: a large Apply writes hundreds of thousands of keys.
+    sqlite3_stmt* statement(Query query) const;
     void exec(const char* sql);
     void openFallback();
+    void finalizeStatements();
 
     std::string path_;
     sqlite3* db_ = nullptr;
     bool inMemory_ = false;
     int batchDepth_ = 0;
+    mutable sqlite3_stmt* statements_[QueryCount] = {};
 };
 
 // The application and section every key of this program lives in.
