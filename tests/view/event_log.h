@@ -28,15 +28,8 @@ public:
             &board, &Varnel::PieceDrop, this,
             [this, &board](qint16 fc, qint16 fr, qint16 tc, qint16 tr, qint32 oldPiece, qint32 newPiece, bool legal) {
                 // What stands on the target while the host handles the event.
-                add(QStringLiteral("PieceDrop %1 %2 %3 %4 %5 %6 %7 target %8")
-                        .arg(fc)
-                        .arg(fr)
-                        .arg(tc)
-                        .arg(tr)
-                        .arg(oldPiece)
-                        .arg(newPiece)
-                        .arg(legal ? "True" : "False")
-                        .arg(board.piece(tc, tr)));
+                add(QString::asprintf("PieceDrop %d %d %d %d %d %d %s target %d", fc, fr, tc, tr, oldPiece, newPiece,
+                                      legal ? "True" : "False", int(board.piece(tc, tr))));
             });
     }
 
@@ -46,13 +39,6 @@ private:
     void add(const QString& line) { events.append(line); }
     static QString mouse(const char* name, qint16 c, qint16 r, qint16 b, qint16 s, float x, float y)
     {
-        return QStringLiteral("%1 %2 %3 b%4 s%5 @%6,%7")
-            .arg(QLatin1String(name))
-            .arg(c)
-            .arg(r)
-            .arg(b)
-            .arg(s)
-            .arg(x)
-            .arg(y);
+        return QString::asprintf("%s %d %d b%d s%d @%g,%g", name, c, r, b, s, double(x), double(y));
     }
 };
