@@ -7,10 +7,12 @@
 #include <QTest>
 #include <deque>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "board_model.h"
 #include "frm_ge.h"
+#include "move_list.h"
 #include "placement.h"
 #include "scripted_dialogs.h"
 #include "varnel.h"
@@ -46,6 +48,14 @@ public:
         form->board().reportDrop(squareOf(to));
     }
 
+    // Drags "e2e4 e7e5 ..." in turn.
+    void play(const std::string& moves)
+    {
+        std::istringstream in(moves);
+        for (std::string m; in >> m;)
+            drag(m.substr(0, 2), m.substr(2, 2));
+    }
+
     void load(const std::vector<std::string>& lines)
     {
         form->loadMoveLines(lines);
@@ -79,6 +89,19 @@ public:
     std::vector<int> promotedSides;
     std::unique_ptr<morvane::FrmGE> form;
 };
+
+// Numbered move lines, as the settings dialog hands them over, from "e4 e5 Nf3 ...".
+inline std::vector<std::string> lines(const std::string& sans)
+{
+    std::istringstream in(sans);
+    std::vector<std::string> out;
+    for (std::string white, black; in >> white;) {
+        black.clear();
+        in >> black;
+        out.push_back(morvane::moveLine(static_cast<int>(out.size()) + 1, white, black));
+    }
+    return out;
+}
 
 inline constexpr const char* kStart = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR";
 

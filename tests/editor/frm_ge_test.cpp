@@ -18,6 +18,7 @@ namespace {
 
 using edtest::Editor;
 using edtest::kStart;
+using edtest::lines;
 
 const std::string kIllegal = "    Illegal Move ";
 
@@ -26,30 +27,31 @@ bool highlighted(const QLabel* label)
     return label->palette().color(QPalette::Window) == QPalette().color(QPalette::Highlight);
 }
 
-void play(Editor& e, const std::vector<std::pair<const char*, const char*>>& moves)
-{
-    for (const auto& [from, to] : moves)
-        e.drag(from, to);
-}
-
-TEST(GameEditor, WrongColourFirstDropIsPutBackSilently)
+TEST(GameEditor, WrongColourIsPutBackSilentlyAndUndoReturnsToTheStart)
 {
     Editor e;
     e.drag("e7", "e5");
     EXPECT_EQ(e.placement(), kStart);
     EXPECT_EQ(e.white(1), "");
-    EXPECT_TRUE(e.dialogs.messages.empty());
     EXPECT_FALSE(e.button("Undo")->isEnabled());
 
     e.drag("e2", "e4");
     EXPECT_EQ(e.white(1), "1. e4");
-    EXPECT_TRUE(e.button("Undo")->isEnabled());
+    e.click(e.button("Undo"));
+    EXPECT_EQ(e.placement(), kStart);
+    EXPECT_EQ(e.white(1), "");
+    EXPECT_FALSE(e.button("Undo")->isEnabled());
+    e.drag("d7", "d5"); // White is to move again
+    EXPECT_EQ(e.placement(), kStart);
+    e.drag("d2", "d4");
+    EXPECT_EQ(e.white(1), "1. d4");
+    EXPECT_TRUE(e.dialogs.messages.empty());
 }
 
 TEST(GameEditor, MoveAfterNavigatingBackDiscardsTheLaterMoves)
 {
     Editor e;
-    play(e, {{"e2", "e4"}, {"e7", "e5"}, {"g1", "f3"}, {"b8", "c6"}, {"f1", "b5"}});
+    e.play("e2e4 e7e5 g1f3 b8c6 f1b5");
     const std::string afterE5 = "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR";
 
     e.click(e.navigate(morvane::FrmGE::Last));
@@ -73,36 +75,10 @@ TEST(GameEditor, MoveAfterNavigatingBackDiscardsTheLaterMoves)
     EXPECT_EQ(e.white(2), "2. Nf3");
 }
 
-TEST(GameEditor, UndoReturnsToTheStart)
-{
-    Editor e;
-    e.drag("e2", "e4");
-    e.click(e.button("Undo"));
-    EXPECT_EQ(e.placement(), kStart);
-    EXPECT_EQ(e.white(1), "");
-    EXPECT_FALSE(e.button("Undo")->isEnabled());
-    // White is to move again.
-    e.drag("d7", "d5");
-    EXPECT_EQ(e.placement(), kStart);
-    e.drag("d2", "d4");
-    EXPECT_EQ(e.white(1), "1. d4");
-}
-
 TEST(GameEditor, SecondCastlingIsRefusedAndTheNumberingKept)
 {
     Editor e;
-    play(e, {{"e2", "e4"},
-             {"e7", "e5"},
-             {"g1", "f3"},
-             {"b8", "c6"},
-             {"f1", "c4"},
-             {"f8", "c5"},
-             {"e1", "g1"},
-             {"g8", "f6"},
-             {"g1", "e1"},
-             {"d7", "d6"},
-             {"f1", "h1"},
-             {"a7", "a6"}});
+    e.play("e2e4 e7e5 g1f3 b8c6 f1c4 f8c5 e1g1 g8f6 g1e1 d7d6 f1h1 a7a6");
     EXPECT_EQ(e.white(4), "4. O-O");
     EXPECT_EQ(e.white(5), "5. Ke1");
     EXPECT_EQ(e.dialogs.texts(), std::vector<std::string>{kIllegal});
@@ -123,16 +99,14 @@ TEST(GameEditor, SecondCastlingIsRefusedAndTheNumberingKept)
 TEST(GameEditor, CastlingCountsOnlyWhenItIsAmongTheEarlierMoves)
 {
     Editor e;
-    play(e, {{"e2", "e4"}, {"e7", "e5"}, {"g1", "f3"}, {"b8", "c6"}, {"f1", "c4"}, {"f8", "c5"}, {"e1", "g1"}});
+    e.play("e2e4 e7e5 g1f3 b8c6 f1c4 f8c5 e1g1");
     e.click(e.button("Undo"));
     e.drag("e1", "g1");
     EXPECT_EQ(e.white(4), "4. O-O");
 
     Editor loaded;
-    using morvane::moveLine;
-    loaded.load({moveLine(1, "e4", "e5"), moveLine(2, "Nf3", "Nc6"), moveLine(3, "Bc4", "Bc5"),
-                 moveLine(4, "O-O", "Nf6"), moveLine(5, "Re1", "0-1")});
-    play(loaded, {{"d2", "d3"}, {"e8", "g8"}}); // a result in Black's field is no castling
+    loaded.load(lines("e4 e5 Nf3 Nc6 Bc4 Bc5 O-O Nf6 Re1 0-1"));
+    loaded.play("d2d3 e8g8"); // a result in Black's field is no castling
     EXPECT_EQ(loaded.black(6), "6. O-O");
     QTest::mouseClick(loaded.label(false, 3), Qt::LeftButton);
     loaded.drag("e1", "g1");
@@ -144,10 +118,10 @@ TEST(GameEditor, CastlingCountsOnlyWhenItIsAmongTheEarlierMoves)
 TEST(GameEditor, LastHalfMoveOfALongGameScrollsTheView)
 {
     Editor e;
-    std::vector<std::string> lines;
+    std::string game;
     for (int n = 1; n <= 18; ++n)
-        lines.push_back(morvane::moveLine(n, n % 2 ? "Nf3" : "Ng1", n % 2 ? "Nf6" : "Ng8"));
-    e.load(lines);
+        game += n % 2 ? "Nf3 Nf6 " : "Ng1 Ng8 ";
+    e.load(lines(game));
 
     e.click(e.navigate(morvane::FrmGE::First));
     EXPECT_EQ(e.white(1), "1. Nf3");
@@ -177,10 +151,10 @@ TEST(GameEditor, EditGameHandsBackMoveLinesOnOkOnly)
     const std::vector<Row> rows = {
         {"a lone White move gives a Black field of blanks", {}, "OK", {{"1. e4      " + blank}}},
         {"a loaded game comes back with the new move",
-         {morvane::moveLine(1, "e4", "c5")},
+         lines("e4 c5"),
          "OK",
          {{morvane::moveLine(1, "e4", "c5"), "2. e5      " + blank}}},
-        {"Cancel hands nothing back", {morvane::moveLine(1, "d4", "d5")}, "Command2", std::nullopt},
+        {"Cancel hands nothing back", lines("d4 d5"), "Command2", std::nullopt},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -200,7 +174,7 @@ TEST(GameEditor, EditGameHandsBackMoveLinesOnOkOnly)
 TEST(GameEditor, EnPassantIsRecordedAndThePassedPawnRemoved)
 {
     Editor e;
-    play(e, {{"e2", "e4"}, {"a7", "a6"}, {"e4", "e5"}, {"d7", "d5"}, {"e5", "d6"}});
+    e.play("e2e4 a7a6 e4e5 d7d5 e5d6");
     EXPECT_EQ(e.white(3), "3. exd6");
     EXPECT_EQ(e.placement(), "rnbqkbnr/1pp1pppp/p2P4/8/8/8/PPPP1PPP/RNBQKBNR");
     EXPECT_TRUE(e.dialogs.messages.empty());
@@ -209,8 +183,7 @@ TEST(GameEditor, EnPassantIsRecordedAndThePassedPawnRemoved)
 TEST(GameEditor, PromotionAsksForTheSideToMoveAndWritesThePiece)
 {
     Editor e;
-    e.load({morvane::moveLine(1, "e4", "d5"), morvane::moveLine(2, "exd5", "c6"), morvane::moveLine(3, "dxc6", "Nf6"),
-            morvane::moveLine(4, "cxb7", "Nbd7")});
+    e.load(lines("e4 d5 exd5 c6 dxc6 Nf6 cxb7 Nbd7"));
     e.promotions = {quill::Wknight};
     e.drag("b7", "a8");
     EXPECT_EQ(e.white(5), "5. bxa8=N");
@@ -221,7 +194,7 @@ TEST(GameEditor, PromotionAsksForTheSideToMoveAndWritesThePiece)
 TEST(GameEditor, InvalidMoveInALoadedGameStopsTheReplayAndKeepsTheEditorOpen)
 {
     Editor e;
-    e.load({morvane::moveLine(1, "e4", "e5"), morvane::moveLine(2, "Zf3", "Nc6"), morvane::moveLine(3, "Bc4", "Bc5")});
+    e.load(lines("e4 e5 Zf3 Nc6 Bc4 Bc5"));
     ASSERT_EQ(e.dialogs.messages.size(), 1u);
     EXPECT_EQ(e.dialogs.messages[0].text, "Invalid Move");
     EXPECT_EQ(e.dialogs.messages[0].icon, morvane::MsgIcon::Critical);
@@ -233,31 +206,24 @@ TEST(GameEditor, InvalidMoveInALoadedGameStopsTheReplayAndKeepsTheEditorOpen)
     e.drag("g1", "f3");
     EXPECT_EQ(e.white(2), "2. Nf3");
     e.click(e.button("OK"));
-    EXPECT_EQ(e.form->moveLines(),
-              (std::vector<std::string>{morvane::moveLine(1, "e4", "e5"), morvane::moveLine(2, "Nf3", "")}));
+    EXPECT_EQ(e.form->moveLines(), lines("e4 e5 Nf3"));
 }
 
 TEST(GameEditor, LoadedGamesReplayWithTheDecodersReadings)
 {
-    using morvane::moveLine;
     struct Row {
         const char* name;
         std::vector<std::string> lines;
         const char* placement;
     };
     const std::vector<Row> rows = {
-        {"annotations are no part of the move",
-         {moveLine(1, "e4!", "e5?!"), moveLine(2, "Nf3!!", "Nc6?")},
+        {"annotations are no part of the move", lines("e4! e5?! Nf3!! Nc6?"),
          "r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R"},
-        {"castling with zeros, then the result",
-         {moveLine(1, "e4", "e5"), moveLine(2, "Nf3", "Nc6"), moveLine(3, "Bc4", "Bc5"), moveLine(4, "0-0", "1-0")},
+        {"castling with zeros, then the result", lines("e4 e5 Nf3 Nc6 Bc4 Bc5 0-0 1-0"),
          "r1bqk1nr/pppp1ppp/2n5/2b1p3/2B1P3/5N2/PPPP1PPP/RNBQ1RK1"},
-        {"a pinned knight needs no hint",
-         {moveLine(1, "e4", "e5"), moveLine(2, "Nc3", "Bb4"), moveLine(3, "d3", "Nf6"), moveLine(4, "Ne2", "")},
+        {"a pinned knight needs no hint", lines("e4 e5 Nc3 Bb4 d3 Nf6 Ne2"),
          "rnbqk2r/pppp1ppp/5n2/4p3/1b2P3/2NP4/PPP1NPPP/R1BQKB1R"},
-        {"a promotion without its sign",
-         {moveLine(1, "h4", "g5"), moveLine(2, "hxg5", "Nf6"), moveLine(3, "g6", "Ne4"), moveLine(4, "gxh7", "Nc5"),
-          moveLine(5, "hxg8Q", "")},
+        {"a promotion without its sign", lines("h4 g5 hxg5 Nf6 g6 Ne4 gxh7 Nc5 hxg8Q"),
          "rnbqkbQr/pppppp2/8/2n5/8/8/PPPPPPP1/RNBQKBNR"},
     };
     for (const Row& row : rows) {
@@ -272,7 +238,7 @@ TEST(GameEditor, LoadedGamesReplayWithTheDecodersReadings)
 TEST(GameEditor, TheBoardTakesNoMovesWhileAGameIsReplayedOntoIt)
 {
     Editor e;
-    e.form->loadMoveLines({morvane::moveLine(1, "e4", "e5")});
+    e.form->loadMoveLines(lines("e4 e5"));
     EXPECT_TRUE(e.form->isLoading());
     e.drag("d2", "d4");
     e.form->finishLoading();
@@ -285,7 +251,7 @@ TEST(GameEditor, TheBoardTakesNoMovesWhileAGameIsReplayedOntoIt)
 TEST(GameEditor, ARunTimeFailureKeepsWhatWasEnteredBefore)
 {
     Editor e;
-    play(e, {{"e2", "e4"}, {"f7", "f6"}, {"d1", "h5"}, {"a7", "a6"}});
+    e.play("e2e4 f7f6 d1h5 a7a6");
     const std::string before = e.placement();
     e.drag("h5", "e8"); // takes the king: there is no check to test any more
     EXPECT_EQ(e.dialogs.texts(), std::vector<std::string>{"An Error Happenned"});
