@@ -39,13 +39,6 @@ std::vector<GameSpan> literalScan(const std::string& file)
 
 } // namespace
 
-TEST(GameIndex, FirstGameAtFirstCharacterBeginsAtOne)
-{
-    auto games = IndexGames("[Event \"a\"]\n1. e4 1-0\n");
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_EQ(games[0].begin, 1);
-}
-
 TEST(GameIndex, LastGameKeepsItsMarker)
 {
     const std::string file = "[Event \"a\"]\n\n1. e4 e5 1-0\n[Event \"b\"]\n\n1. d4 0-1\n";
@@ -54,21 +47,6 @@ TEST(GameIndex, LastGameKeepsItsMarker)
     EXPECT_EQ(GameText(file, games[0]), "[Event \"a\"]\n\n1. e4 e5 1-0");
     EXPECT_EQ(GameText(file, games[1]), "[Event \"b\"]\n\n1. d4 0-1\n");
     EXPECT_EQ(games[1].end, static_cast<std::int64_t>(file.size()) + 1);
-}
-
-TEST(GameIndex, TextBeforeFirstEventBelongsToNoGame)
-{
-    auto games = IndexGames("; comment [Event\n[Event \"x\"]");
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_EQ(games[0].begin, 18);
-}
-
-TEST(GameIndex, NoEventNoGames)
-{
-    EXPECT_TRUE(IndexGames("").empty());
-    EXPECT_TRUE(IndexGames("[Event").empty());
-    EXPECT_TRUE(IndexGames("[Event\"x\"]").empty());
-    EXPECT_EQ(FindEventTag("", 1), 0);
 }
 
 TEST(GameIndex, AgreesWithLiteralScanOnGeneratedTexts)

@@ -19,60 +19,45 @@ Listed list(const std::string& text, const std::string& resultTag = "")
     return out;
 }
 
-TEST(MoveLines, FieldLayout)
+TEST(MoveLines, FieldsNumbersAndTheResult)
 {
-    const auto l = list("1. e4 e5 2. Nf3 Nc6 3. Bb5 1-0 ");
-    ASSERT_EQ(l.lines.size(), 3u);
-    EXPECT_EQ(l.lines[0], "1. e4            e5");
-    EXPECT_EQ(l.lines[1], "2. Nf3          Nc6");
-    EXPECT_EQ(l.lines[2], "3. Bb5          1-0");
-    EXPECT_EQ(l.result, "1-0");
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* resultTag;
+        std::vector<std::string> lines;
+        const char* result; // nullptr: not checked
+    };
+    const std::string e4e5 = "1. e4            e5";
+    const std::string nf3nc6 = "2. Nf3          Nc6";
+    const Row rows[] = {
+        {"field layout", "1. e4 e5 2. Nf3 Nc6 3. Bb5 1-0 ", "", {e4e5, nf3nc6, "3. Bb5          1-0"}, "1-0"},
+        {"an end after Black stays out of the lines", "1. e4 e5 2. Nf3 Nc6 0-1 ", "", {e4e5, nf3nc6}, "0-1"},
+        {"the Result tag stands in for a missing marker", "1. e4 e5 ", "1/2-1/2", {e4e5}, "1/2-1/2"},
+        {"a marker wins over the Result tag", "1. e4 e5 *", "1-0", {e4e5}, "*"},
+        {"without either the last move is the result", "1. e4 e5 ", "", {e4e5}, "e5"},
+        {"moves written against the period", "1.e4 e5 2.Nf3 Nc6 ", "", {e4e5, nf3nc6}, nullptr},
+        {"continuation after a removed comment", "1. e4   1... e5 2. Nf3      2... Nc6 ", "", {e4e5, nf3nc6}, nullptr},
+        {"a missing number ends the list",
+         "1. e4 e5 2. d4 d5 3. c4 c6 4. Nc3 Nf6 6. Bg5 Be7 1-0 ",
+         "",
+         {e4e5, "2. d4            d5", "3. c4            c6", "4. Nc3          Nf6"},
+         nullptr},
+        {"many blanks after the period", "1.     e4   e5 ", "", {e4e5}, nullptr},
+        {"text ending inside a White move ends quietly", "1. e4 e5 2. Nf3", "", {e4e5}, "unchanged"},
+        {"empty text", "", "", {}, nullptr},
+        {"blank text", "      ", "", {}, nullptr},
+    };
+    for (const Row& row : rows) {
+        const Listed l = list(row.text, row.resultTag);
+        EXPECT_EQ(l.lines, row.lines) << row.name;
+        if (row.result) {
+            EXPECT_EQ(l.result, row.result) << row.name;
+        }
+    }
 }
 
-TEST(MoveLines, EndAfterBlackLeavesTheMarkerOutOfTheLines)
-{
-    const auto l = list("1. e4 e5 2. Nf3 Nc6 0-1 ");
-    ASSERT_EQ(l.lines.size(), 2u);
-    EXPECT_EQ(moveFields(l.lines[1]).black, "Nc6");
-    EXPECT_EQ(l.result, "0-1");
-}
-
-TEST(MoveLines, ResultTagStandsInForAMissingMarker)
-{
-    EXPECT_EQ(list("1. e4 e5 ", "1/2-1/2").result, "1/2-1/2");
-    EXPECT_EQ(list("1. e4 e5 *", "1-0").result, "*");
-    EXPECT_EQ(list("1. e4 e5 ").result, "e5");
-}
-
-TEST(MoveLines, TwoDigitNumbers)
-{
-    std::string text;
-    for (int n = 1; n <= 12; ++n)
-        text += std::to_string(n) + ". a3 a6 ";
-    const auto l = list(text);
-    ASSERT_EQ(l.lines.size(), 12u);
-    EXPECT_EQ(l.lines[9], "10. a3            a6");
-    EXPECT_EQ(moveFields(l.lines[11]).white, "a3");
-    EXPECT_EQ(moveFields(l.lines[11]).black, "a6");
-}
-
-TEST(MoveLines, MoveWrittenAgainstThePeriod)
-{
-    const auto l = list("1.e4 e5 2.Nf3 Nc6 ");
-    ASSERT_EQ(l.lines.size(), 2u);
-    EXPECT_EQ(l.lines[0], "1. e4            e5");
-    EXPECT_EQ(l.lines[1], "2. Nf3          Nc6");
-}
-
-TEST(MoveLines, ContinuationAfterARemovedComment)
-{
-    const auto l = list("1. e4   1... e5 2. Nf3      2... Nc6 ");
-    ASSERT_EQ(l.lines.size(), 2u);
-    EXPECT_EQ(l.lines[0], "1. e4            e5");
-    EXPECT_EQ(l.lines[1], "2. Nf3          Nc6");
-}
-
-TEST(MoveLines, TwoDigitContinuation)
+TEST(MoveLines, TwoDigitNumbersAndContinuation)
 {
     std::string text;
     for (int n = 1; n <= 11; ++n)
@@ -80,34 +65,9 @@ TEST(MoveLines, TwoDigitContinuation)
     text += "12. Nf3     12... Nc6 13. Bb5 1-0 ";
     const auto l = list(text);
     ASSERT_EQ(l.lines.size(), 13u);
+    EXPECT_EQ(l.lines[9], "10. a3            a6");
     EXPECT_EQ(l.lines[11], "12. Nf3          Nc6");
     EXPECT_EQ(l.lines[12], "13. Bb5          1-0");
-}
-
-TEST(MoveLines, MissingNumberEndsTheList)
-{
-    const auto l = list("1. e4 e5 2. d4 d5 3. c4 c6 4. Nc3 Nf6 6. Bg5 Be7 1-0 ");
-    EXPECT_EQ(l.lines.size(), 4u);
-}
-
-TEST(MoveLines, ManyBlanksAfterThePeriod)
-{
-    const auto l = list("1.     e4   e5 ");
-    ASSERT_EQ(l.lines.size(), 1u);
-    EXPECT_EQ(l.lines[0], "1. e4            e5");
-}
-
-TEST(MoveLines, TextEndingInsideAWhiteMoveEndsQuietly)
-{
-    const auto l = list("1. e4 e5 2. Nf3");
-    EXPECT_EQ(l.lines.size(), 1u);
-    EXPECT_EQ(l.result, "unchanged");
-}
-
-TEST(MoveLines, BlankOrEmptyTextGivesNoLines)
-{
-    EXPECT_TRUE(list("").lines.empty());
-    EXPECT_TRUE(list("      ").lines.empty());
 }
 
 TEST(MoveFields, LongMovesKeepTheirWholeText)
