@@ -31,17 +31,6 @@ TEST(Loader, GameNumbersStepAndWrap)
     EXPECT_EQ(rig.screen.labels[1], "  C "); // White of game 2
 }
 
-TEST(Loader, FirstGameThreeThenWraps)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", threeGames());
-    rig.engine.GameNumber = 2;
-    rig.engine.Timer2_Timer();
-    EXPECT_EQ(rig.engine.GameNumber, 3);
-    rig.engine.Timer2_Timer();
-    EXPECT_EQ(rig.engine.GameNumber, 1);
-}
-
 TEST(Loader, RandomOrderStaysInTheMatch)
 {
     Rig rig;
@@ -96,23 +85,20 @@ TEST(Loader, MissingFileIsReportedThenTheDefaultPlays)
     EXPECT_TRUE(rig.screen.timer1);
 }
 
-TEST(Loader, NoDefaultFileEither)
+TEST(Loader, WithoutAnyFileTheSettingsAreShownAndTheSaverUnloaded)
 {
-    Rig rig;
-    rig.settings.save("PGNFile", rig.dir.file("gone.pgn"));
-    rig.settings.save("MatchBegin1", "1");
-    rig.engine.Timer2_Timer();
-    EXPECT_EQ(rig.dialogs.texts(), (std::vector<std::string>{kNotFound, kNoDefault}));
-    EXPECT_EQ(rig.screen.calls, (std::vector<std::string>{"cursor", "settings", "unload"}));
-    EXPECT_FALSE(rig.screen.timer1);
-}
-
-TEST(Loader, NothingChosenAndNoDefaultFile)
-{
-    Rig rig;
-    rig.engine.Timer2_Timer();
-    EXPECT_EQ(rig.dialogs.texts(), std::vector<std::string>{kNoDefault});
-    EXPECT_EQ(rig.screen.calls, (std::vector<std::string>{"cursor", "settings", "unload"}));
+    for (const bool chosen : {true, false}) {
+        Rig rig;
+        if (chosen) {
+            rig.settings.save("PGNFile", rig.dir.file("gone.pgn"));
+            rig.settings.save("MatchBegin1", "1");
+        }
+        rig.engine.Timer2_Timer();
+        EXPECT_EQ(rig.dialogs.texts(),
+                  chosen ? (std::vector<std::string>{kNotFound, kNoDefault}) : std::vector<std::string>{kNoDefault});
+        EXPECT_EQ(rig.screen.calls, (std::vector<std::string>{"cursor", "settings", "unload"}));
+        EXPECT_FALSE(rig.screen.timer1);
+    }
 }
 
 TEST(Loader, DefaultFileWithoutGames)
@@ -125,21 +111,15 @@ TEST(Loader, DefaultFileWithoutGames)
     EXPECT_FALSE(rig.screen.timer1);
 }
 
-TEST(Loader, TagsGoToTheLabels)
+TEST(Loader, TagsGoToTheLabelsAndAMissingOneLeavesItsLabelEmpty)
 {
     Rig rig;
-    rig.usePgn("m.pgn", threeGames());
+    rig.usePgn("m.pgn", game("A", "B", "1. e4 e5 1-0") + "[Event \"x\"]\n\n1. e4 e5 *\n");
     rig.engine.Timer2_Timer();
     EXPECT_EQ(rig.screen.labels[0], "  B ");
     EXPECT_EQ(rig.screen.labels[1], "  A ");
     EXPECT_EQ(rig.screen.labels[2], "Event  Test ");
     EXPECT_EQ(rig.screen.labels[3], "Date  2024.01.01 ");
-}
-
-TEST(Loader, MissingTagShowsAnEmptyLabel)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 e5 *\n");
     rig.engine.Timer2_Timer();
     EXPECT_EQ(rig.screen.labels[1], "");
 }
@@ -153,31 +133,6 @@ TEST(Loader, ResultTagSurvivesAGameWithoutOne)
     rig.engine.Timer2_Timer();
     EXPECT_EQ(rig.engine.ResultTag, "1-0");
     EXPECT_EQ(rig.engine.GameResult, "1-0");
-}
-
-// The last game of a file ending in "1-0" and one line feed keeps its marker.
-TEST(Loader, LastGameKeepsItsMarker)
-{
-    Rig rig;
-    rig.dir.write("default.pgn", game("A", "B", "1. e4 e5 0-1") + "[Event \"x\"]\n\n1. e4 e5 2. Qh5 Nc6 1-0\n");
-    rig.engine.GameNumber = 1;
-    rig.engine.Timer2_Timer();
-    ASSERT_EQ(rig.engine.GameNumber, 2);
-    EXPECT_EQ(rig.engine.GameResult, "1-0");
-    rig.playGame();
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_EQ(rig.screen.status(), "White wins");
-}
-
-TEST(Loader, BracketsInsideATagValue)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n[Site \"LAT-ch [Tal]\"]\n\n1. e4 e5 1-0\n");
-    rig.engine.Timer2_Timer();
-    rig.playGame();
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_EQ(rig.engine.moveLines().size(), 1u);
-    EXPECT_EQ(rig.screen.status(), "White wins");
 }
 
 TEST(Loader, UnbalancedCommentShowsItsMessageAndAnEmptyGame)
