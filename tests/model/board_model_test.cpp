@@ -35,9 +35,6 @@ TEST(BoardModel, StartsEmptyAndNewGameSetsTheInitialPosition)
     for (int k = 1; k <= 64; ++k)
         EXPECT_EQ(board.codeAt(k), None);
     board.NewGame();
-    EXPECT_EQ(board.piece(5, 8), wking);
-    EXPECT_EQ(board.piece(4, 1), BQueen);
-    EXPECT_EQ(board.piece(1, 3), None);
     const PieceNum black[8] = {Brook, Bknight, Bbishop, BQueen, Bking, Bbishop, Bknight, Brook};
     const PieceNum white[8] = {Wrook, Wknight, Wbishop, WQueen, wking, Wbishop, Wknight, Wrook};
     for (std::int16_t col = 1; col <= 8; ++col) {
@@ -79,8 +76,6 @@ TEST(BoardModel, RangeErrorsCarryTheirNumbersAndChangeNothing)
     EXPECT_EQ(errorNumberOf([&] { board.MovePiece(9, 1, 1, 1); }), error::InvalidSquare);
     EXPECT_EQ(errorNumberOf([&] { board.MovePiece(1, 1, 9, 1); }), error::InvalidSquare);
     EXPECT_EQ(board.piece(1, 1), Brook);
-    EXPECT_EQ(static_cast<unsigned>(error::InvalidSquareOnRead), 0x8004041Au);
-    EXPECT_EQ(error::InvalidSquare, -2147221503);
 }
 
 TEST(BoardModel, PieceLetStoresAnyValueAndIsRefusedInDesignMode)
