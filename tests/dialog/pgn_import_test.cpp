@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "dialog_harness.h"
+#include "game_index.h"
 #include "match_list_model.h"
 #include "qt_dialogs.h"
 
@@ -17,46 +18,25 @@ using namespace testutil;
 
 namespace {
 
-struct Scan {
-    std::vector<std::string> entries;
-    std::vector<std::pair<std::int64_t, std::int64_t>> matches;
-};
-
-// Both passes over T = file & CR LF, with 1-based InStr searches, as the scan reads.
-Scan literalScan(const std::string& file)
+// The list entries, from the scan over T = file & CR LF with 1-based InStr searches.
+std::vector<std::string> literalEntries(const std::string& file)
 {
     const std::string t = file + "\r\n";
     auto inStr = [&t](std::int64_t start, const std::string& what) -> std::int64_t {
-        if (start < 1)
-            start = 1;
         const auto pos = t.find(what, static_cast<std::size_t>(start - 1));
         return pos == std::string::npos ? 0 : static_cast<std::int64_t>(pos) + 1;
     };
-    Scan scan;
-    for (std::int64_t p = 0;;) {
-        const std::int64_t e = inStr(p + 1, "[Event ");
-        if (e == 0)
-            break;
+    std::vector<std::string> entries;
+    for (std::int64_t e = inStr(1, "[Event "); e != 0; e = inStr(e + 1, "[Event ")) {
         const std::int64_t b = inStr(e + 1, "[Black ");
         const std::int64_t c = inStr(b + 1, "]");
         std::string tags = t.substr(static_cast<std::size_t>(e - 1), static_cast<std::size_t>(c - e + 1));
         for (char& ch : tags)
             if (ch == '[' || ch == ']' || ch == '"')
                 ch = ' ';
-        scan.entries.push_back(std::to_string(scan.entries.size() + 1) + "- " + tags);
-        p = e;
+        entries.push_back(std::to_string(entries.size() + 1) + "- " + tags);
     }
-    for (std::int64_t p = 0;;) {
-        const std::int64_t e = inStr(p + 1, "[Event ");
-        p = e;
-        std::int64_t n = inStr(e + 1, "[Event ");
-        if (n == 0)
-            n = static_cast<std::int64_t>(t.size());
-        if (e == 0)
-            break;
-        scan.matches.emplace_back(e, n - 1);
-    }
-    return scan;
+    return entries;
 }
 
 struct FileRow {
@@ -74,22 +54,21 @@ TEST_P(RealFiles, ListAndStoredPositionsCutExactlyTheGames)
     const std::string bytes = GetParam().crlf ? withCrLf(original) : original;
     const std::string file = h.path("games.pgn");
     writeBytes(file, bytes);
-    const Scan expected = literalScan(bytes);
-    ASSERT_GT(expected.entries.size(), 1u);
+    const std::vector<std::string> entries = literalEntries(bytes);
+    ASSERT_GT(entries.size(), 1u);
 
     auto dialog = h.open();
     h.dialogs.files.push_back(file);
     click(dialog.get(), "Command9");
 
-    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"),
-              QString::number(expected.entries.size()) + QStringLiteral(" games found"));
+    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), QString::number(entries.size()) + QStringLiteral(" games found"));
     EXPECT_EQ(textOf(dialog.get(), "Location"), QString::fromStdString(file));
     auto* list = child<QListView>(dialog.get(), "List1");
-    ASSERT_EQ(list->model()->rowCount(), static_cast<int>(expected.entries.size()));
+    ASSERT_EQ(list->model()->rowCount(), static_cast<int>(entries.size()));
     for (int i = 0; i < list->model()->rowCount(); ++i) {
         const QString entry = list->model()->index(i, 0).data(morvane::MatchListModel::EntryTextRole).toString();
         // The shared files are ASCII apart from a few names; compare as the bytes were decoded.
-        ASSERT_EQ(entry, morvane::displayText(expected.entries[static_cast<std::size_t>(i)])) << "entry " << i;
+        ASSERT_EQ(entry, morvane::displayText(entries[static_cast<std::size_t>(i)])) << "entry " << i;
     }
     EXPECT_EQ(list->currentIndex().row(), 0);
     EXPECT_EQ(textOf(dialog.get(), "Match"), "Match 1 will be played first");
@@ -97,15 +76,17 @@ TEST_P(RealFiles, ListAndStoredPositionsCutExactlyTheGames)
     EXPECT_TRUE(child(dialog.get(), "CmdApply")->isEnabled());
 
     click(dialog.get(), "CmdApply");
-    ASSERT_EQ(h.stored("NumOfGames"), std::to_string(expected.matches.size()));
+    // The spans come from the index, checked against its own literal scan in the notation tests.
+    const auto spans = morvane::IndexGames(bytes);
+    ASSERT_EQ(h.stored("NumOfGames"), std::to_string(spans.size()));
     EXPECT_EQ(h.stored("FirstGame"), "1");
     EXPECT_EQ(h.stored("PGNFile"), file);
-    for (std::size_t i = 0; i < expected.matches.size(); ++i) {
+    for (std::size_t i = 0; i < spans.size(); ++i) {
         const std::string n = std::to_string(i + 1);
-        ASSERT_EQ(h.stored("MatchBegin" + n), std::to_string(expected.matches[i].first)) << "game " << n;
-        ASSERT_EQ(h.stored("MatchEnd" + n), std::to_string(expected.matches[i].second)) << "game " << n;
+        ASSERT_EQ(h.stored("MatchBegin" + n), std::to_string(spans[i].begin)) << "game " << n;
+        ASSERT_EQ(h.stored("MatchEnd" + n), std::to_string(spans[i].end)) << "game " << n;
     }
-    EXPECT_EQ(h.stored("MatchBegin" + std::to_string(expected.matches.size() + 1)), "<absent>");
+    EXPECT_EQ(h.stored("MatchBegin" + std::to_string(spans.size() + 1)), "<absent>");
 }
 
 INSTANTIATE_TEST_SUITE_P(SharedGames, RealFiles,
