@@ -177,17 +177,8 @@ TEST(DecodeReports, ProblemsAreReportedOnce)
     EXPECT_TRUE(Decoding().play({"Nf3", "O-O-X"}).host.reports.empty());
 }
 
-TEST(DecodeState, SharedValuesAfterAMove)
+TEST(DecodeState, ColumnLettersAreOneToEightAndNothingElse)
 {
-    Decoding d;
-    d.play({"Nf3"});
-    EXPECT_EQ(d.decoder.FromCol, 7);
-    EXPECT_EQ(d.decoder.FromRow, 8);
-    EXPECT_EQ(d.decoder.ToCol, 6);
-    EXPECT_EQ(d.decoder.ToRow, 6);
-    EXPECT_EQ(d.decoder.Candidates[0].col, 2); // b1 first, then g1
-    EXPECT_EQ(d.decoder.Candidates[1].col, 7);
-    EXPECT_EQ(d.decoder.Candidates[2].col, 0);
     EXPECT_EQ(MoveDecoder::ColumnNumber("a"), 1);
     EXPECT_EQ(MoveDecoder::ColumnNumber("h"), 8);
     EXPECT_EQ(MoveDecoder::ColumnNumber("i"), 0);
