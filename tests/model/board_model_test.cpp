@@ -127,13 +127,3 @@ TEST(BoardModel, SelectionFlagsAreLeftAloneByPositionChanges)
     board.setSelected(2, 3, false);
     EXPECT_FALSE(board.IsSelected(2, 3));
 }
-
-TEST(BoardModel, SquareIndexAndItsInverseAgree)
-{
-    for (int row = 1; row <= 8; ++row)
-        for (int col = 1; col <= 8; ++col) {
-            const int k = SquareIndex(col, row);
-            EXPECT_EQ(colOfIndex(k), col);
-            EXPECT_EQ(rowOfIndex(k), row);
-        }
-}
