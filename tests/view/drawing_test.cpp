@@ -226,25 +226,6 @@ TEST(BoardDrawing, ZoomScalesSquaresAndPictures)
     EXPECT_NE(at(image, 99, 200), light);
 }
 
-TEST(BoardDrawing, ChildBoardOnADensePixelScreenDrawsInPlace)
-{
-    QWidget form;
-    form.resize(420, 420);
-    auto* board = new Varnel(&form);
-    board->move(11, 11);
-    board->NewGame();
-    board->setPicture(wking, solidIcon(kRed, 37));
-    board->RefreshBoard();
-    QImage image(840, 840, QImage::Format_RGB32);
-    image.setDevicePixelRatio(2);
-    image.fill(Qt::white);
-    form.render(&image);
-    EXPECT_EQ(boxOf(image, kRed, image.rect()), QRect(2 * (11 + 202), 2 * (11 + 349), 74, 74));
-    const QColor light = at(image, 2 * 11 + 4, 2 * 11 + 4); // a8
-    EXPECT_EQ(at(image, 2 * 11 + 97, 2 * 11 + 97), light);
-    EXPECT_NE(at(image, 2 * 11 + 99, 2 * 11 + 4), light);
-}
-
 TEST(BoardDrawing, CodeWithoutAPictureIsStoredReportedAndLeavesTheRestDrawn)
 {
     Varnel board;
