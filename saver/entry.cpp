@@ -2,21 +2,26 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "cursor_visibility.h"
 #include "foreign_window.h"
 #include "frm_settings.h"
+#include "host_input.h"
 #include "move_sounds.h"
 #include "qt_dialogs.h"
 #include "qt_sound_output.h"
 #include "saver_window.h"
+#include "screen_covers.h"
 #include "settings_store.h"
 #include "single_instance.h"
 #include "store_settings.h"
@@ -38,9 +43,21 @@ std::string commandLineOf(const QApplication& app)
     return args.join(QLatin1Char(' ')).toStdString();
 }
 
+std::vector<std::string> argumentsOf(const QApplication& app)
+{
+    std::vector<std::string> args;
+    for (const QString& arg : app.arguments().mid(1))
+        args.push_back(arg.toStdString());
+    return args;
+}
+
+// The folder the data files came with: beside the program in the build tree,
+// under the install prefix's share folder once installed.
 std::string programFolder()
 {
-    return QCoreApplication::applicationDirPath().toStdString();
+    return installedDataFolder(QCoreApplication::applicationDirPath().toStdString(), [](const std::string& folder) {
+        return QFileInfo::exists(QString::fromStdString(folder) + QStringLiteral("/default.pgn"));
+    });
 }
 
 // Tests ask the program to stop by itself after a while and to name what it showed.
@@ -131,10 +148,10 @@ public:
         dialog_->raise();
     }
 
-    SaverWindow& createSaver(RunMode mode)
+    SaverWindow& createSaver(RunMode mode, QSize size = screenSize())
     {
         saver_ = std::make_unique<SaverWindow>(
-            mode, screenSize(), SaverWindow::Services{settings_, saverDialogs_, &sounds_, state_.appPath});
+            mode, size, SaverWindow::Services{settings_, saverDialogs_, &sounds_, state_.appPath});
         saverDialogs_.setOwner(saver_.get());
         QObject::connect(saver_.get(), &SaverWindow::settingsDialogRequested, &app_, [this] { openSettings(false); });
         QObject::connect(saver_.get(), &SaverWindow::endRequested, &app_, [] { QCoreApplication::exit(0); });
@@ -154,6 +171,37 @@ private:
     std::unique_ptr<SaverWindow> saver_;
 };
 
+void reportNoHostWindow(const std::string& what)
+{
+    std::fprintf(stderr, "morvane3: %s names no window to draw in.\n", what.c_str());
+}
+
+// XScreenSaver's window: the Saver at the window's full size, ending with it.
+int startInHostWindow(QApplication& app, Program& program, const HostWindowRequest& request)
+{
+    if (!request.window) {
+        reportNoHostWindow("the XScreenSaver command line (XSCREENSAVER_WINDOW or --window-id)");
+        return 2;
+    }
+    const WId host = static_cast<WId>(*request.window);
+    const std::optional<QSize> hostSize = foreignWindowSize(host);
+    if (!hostSize) {
+        std::fprintf(stderr, "morvane3: there is no window 0x%lx to draw in.\n", static_cast<unsigned long>(host));
+        return 2;
+    }
+    SaverWindow& saver = program.createSaver(RunMode::FullScreen, *hostSize);
+    saver.setWindowTitle(QStringLiteral("Morvane 3"));
+    if (!embedInto(&saver, host, QPoint(0, 0), *hostSize)) {
+        std::fprintf(stderr, "morvane3: there is no window 0x%lx to draw in.\n", static_cast<unsigned long>(host));
+        return 2;
+    }
+    new HostInput(&saver);
+    watchHost(app, host);
+    saver.Timer2_Timer();
+    reportFirstPaint(saver);
+    return 0;
+}
+
 } // namespace
 
 int runEntry(QApplication& app, SettingsStore& store)
@@ -168,6 +216,14 @@ int runEntry(QApplication& app, SettingsStore& store)
 
     Program program(app, store, state);
     SingleInstance instance;
+
+    const HostWindowRequest hosted = hostWindowFor(argumentsOf(app), std::getenv("XSCREENSAVER_WINDOW"));
+    if (hosted.requested) {
+        state.runMode = RunMode::FullScreen;
+        if (const int status = startInHostWindow(app, program, hosted); status != 0)
+            return status;
+        return QApplication::exec();
+    }
 
     switch (state.runMode) {
     case RunMode::Settings:
@@ -184,6 +240,7 @@ int runEntry(QApplication& app, SettingsStore& store)
         if (QScreen* screen = QGuiApplication::primaryScreen())
             saver.setGeometry(screen->geometry());
         saver.showFullScreen();
+        new ScreenCovers(&saver);
         CursorVisibility::hide();
         saver.Timer2_Timer();
         reportFirstPaint(saver);

@@ -50,6 +50,53 @@ std::optional<std::int64_t> ParseWindowHandle(const std::string& text)
     return value;
 }
 
+std::optional<std::uint32_t> parseWindowId(const std::string& text)
+{
+    const std::string t = trimmed(text);
+    const bool hex = t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X');
+    const std::string digits = hex ? t.substr(2) : t;
+    if (digits.empty() || digits.size() > (hex ? 8u : 10u))
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const auto u = static_cast<unsigned char>(c);
+        if (!(hex ? std::isxdigit(u) : std::isdigit(u)))
+            return std::nullopt;
+        const int digit = std::isdigit(u) ? c - '0' : std::tolower(u) - 'a' + 10;
+        value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
+    }
+    if (value == 0 || value > 0xFFFFFFFFull)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+HostWindowRequest hostWindowFor(const std::vector<std::string>& arguments, const char* xscreensaverWindow)
+{
+    const auto is = [&](std::size_t count, const char* longForm) {
+        return arguments.size() == count && (arguments[0] == longForm || arguments[0] == longForm + 1);
+    };
+    if (is(1, "--root") && xscreensaverWindow)
+        return {true, parseWindowId(xscreensaverWindow)};
+    if (is(2, "--window-id"))
+        return {true, parseWindowId(arguments[1])};
+    return {};
+}
+
+std::string installedDataFolder(const std::string& programFolder,
+                                const std::function<bool(const std::string& folder)>& holdsGames)
+{
+    if (holdsGames(programFolder))
+        return programFolder;
+    std::string folder = programFolder;
+    while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
+        folder.pop_back();
+    const auto slash = folder.find_last_of("/\\");
+    if (slash == std::string::npos)
+        return programFolder;
+    const std::string installed = folder.substr(0, slash + 1) + "share/morvane3";
+    return holdsGames(installed) ? installed : programFolder;
+}
+
 std::string dataFolder(const std::string& storedAppPath, const std::string& programFolder)
 {
     std::string folder = storedAppPath.empty() ? programFolder : storedAppPath;

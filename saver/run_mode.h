@@ -2,8 +2,10 @@
 // What the command line asks for and where the program's data lives.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace morvane {
 
@@ -25,6 +27,31 @@ std::optional<std::int64_t> ParseWindowHandle(const std::string& text);
 // The data folder: the stored AppPath, or the program's folder when that is empty,
 // always ending in a separator. A stored value ending in "\" or "/" is kept as it is.
 std::string dataFolder(const std::string& storedAppPath, const std::string& programFolder);
+
+// XScreenSaver starts a display mode as "--root" with the window to draw into in
+// XSCREENSAVER_WINDOW, and its settings preview as "--window-id N" (older
+// versions spell both with one dash). Any other argument list is not XScreenSaver's.
+struct HostWindowRequest {
+    bool requested = false;              // the arguments are XScreenSaver's
+    std::optional<std::uint32_t> window; // the window they name, when it is a usable id
+};
+
+// `arguments` without the program's name; `xscreensaverWindow` is the variable's
+// value, or null when it is not set. "--root" without the variable is not a
+// request: that command line keeps its older meaning (the full-screen saver).
+HostWindowRequest hostWindowFor(const std::vector<std::string>& arguments, const char* xscreensaverWindow);
+
+// A window id as XScreenSaver writes it: "0x" and hex digits, or decimal digits.
+// Nothing for 0, for other text, or for a number beyond 32 bits.
+std::optional<std::uint32_t> parseWindowId(const std::string& text);
+
+// Where the data files are when no AppPath is stored: the program's own folder
+// when it holds default.pgn (the build tree, a Windows install), otherwise the
+// install tree's share/morvane3 beside the program's bin folder when that holds it,
+// otherwise the program's folder again (missing files are reported where they are
+// opened). `holdsGames` tells whether a folder has default.pgn in it.
+std::string installedDataFolder(const std::string& programFolder,
+                                const std::function<bool(const std::string& folder)>& holdsGames);
 
 std::string trimmed(const std::string& text);
 std::string upperCased(std::string text);

@@ -90,6 +90,13 @@ TEST(ProgramStart, PreviewWithoutAUsableWindowIsRefused)
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.out.find("no window 1234"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("window:"), std::string::npos);
+
+    // XScreenSaver's settings preview naming no window, or one that is not there.
+    for (const char* args : {"--window-id 0xzz", "-window-id 0x1234"}) {
+        run = runProgram(args);
+        EXPECT_EQ(run.status, 2) << args << "\n" << run.out;
+        EXPECT_EQ(run.out.find("window:"), std::string::npos) << args;
+    }
 }
 
 TEST(ProgramStart, ASecondFullScreenSaverEndsQuietly)

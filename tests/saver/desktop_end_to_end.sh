@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# The program as a desktop screensaver on a real (virtual) X server: inside
+# XScreenSaver's window, and full screen on a display of two screens.
+#   desktop_end_to_end.sh CASE MORVANE3 X_HELPER
+set -u
+if [ -z "${DESKTOP_E2E_DISPLAY:-}" ]; then
+  case $1 in
+  every_screen_covered) screens="-screen 0 1024x768x24 -screen 1 800x600x24" ;;
+  *) screens="-screen 0 1024x768x24" ;;
+  esac
+  # Xvfb with two screens may end with a failure status of its own after the
+  # test: the test's verdict is its last line.
+  xvfb-run -a -n $((300 + RANDOM % 600)) -s "$screens" \
+    env DESKTOP_E2E_DISPLAY=1 QT_QPA_PLATFORM=xcb bash "$0" "$@" | tee /dev/stderr | tail -n 1 | grep -q '^PASS'
+  exit
+fi
+case_name=$1 program=$2 xhelper=$3
+tmp=$(mktemp -d)
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+export MORVANE3_SETTINGS=$tmp/settings.db
+export HOME=$tmp
+
+fail() {
+  echo "FAIL ($case_name): $*"
+  [ -s "$tmp/out" ] && sed 's/^/  program: /' "$tmp/out"
+  exit 1
+}
+
+running() { kill -0 "$pid" 2>/dev/null; }
+
+expect_clean_end() {
+  for _ in $(seq 50); do
+    if ! running; then
+      wait "$pid"
+      status=$?
+      pid=""
+      [ "$status" -eq 0 ] || fail "ended with status $status after $1"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "still running after $1"
+}
+
+# Mean brightness (0 black .. 1 white) of a window's picture.
+brightness() { import -window "$1" "$tmp/shot.png" && convert "$tmp/shot.png" -format '%[fx:mean]' info:; }
+
+# Starts a host window of W x H, then the program with the rest of the
+# arguments; passes when the Saver fills the host, ignores moves and keys, and
+# ends when the host goes.
+in_host_window() {
+  local width=$1 height=$2 how=$3
+  coproc HOST { "$xhelper" window "$width" "$height"; }
+  read -r host <&"${HOST[0]}"
+  case $how in
+  variable) XSCREENSAVER_WINDOW=$(printf '0x%x' "$host") "$program" --root >"$tmp/out" 2>&1 & ;;
+  argument) "$program" -window-id "$host" >"$tmp/out" 2>&1 & ;;
+  esac
+  pid=$!
+  children=""
+  for _ in $(seq 100); do
+    echo children >&"${HOST[1]}"
+    children=""
+    while read -r line <&"${HOST[0]}" && [ "$line" != end ]; do children+="$line"$'\n'; done
+    grep -q "^[0-9]* 0 0 $width $height viewable Morvane 3$" <<<"$children" && break
+    children=""
+    sleep 0.1
+  done
+  [ -n "$children" ] || fail "($how) no ${width}x$height child titled \"Morvane 3\" filling the host window"
+  sleep 1.5 # the first game is drawn
+  # The host is white; the Saver's black background with a board on it is dark.
+  local mean
+  mean=$(brightness "$host")
+  awk -v m="$mean" 'BEGIN { exit !(m < 0.5) }' || fail "($how) the host window is still white (mean $mean)"
+  xdotool mousemove 40 40 sleep 0.3 mousemove 200 150 sleep 0.3 key x
+  sleep 0.7
+  running || fail "($how) a move or a key ended it inside XScreenSaver's window"
+  echo destroy >&"${HOST[1]}"
+  read -r _ <&"${HOST[0]}"
+  expect_clean_end "($how) the host window was destroyed"
+  exec {HOST[1]}>&-
+}
+
+case $case_name in
+xscreensaver_window)
+  in_host_window 640 400 variable
+  in_host_window 500 300 argument
+  ;;
+every_screen_covered)
+  "$program" /S >"$tmp/out" 2>&1 &
+  pid=$!
+  second=${DISPLAY%.*}.1
+  cover=""
+  for _ in $(seq 100); do
+    cover=$(DISPLAY=$second "$xhelper" toplevels | grep " 0 0 800 600 viewable Morvane 3$") && break
+    sleep 0.1
+  done
+  [ -n "$cover" ] || fail "nothing covers the second screen"
+  "$xhelper" toplevels | grep -q " 0 0 1024 768 viewable Morvane 3$" || fail "the first screen is not covered"
+  sleep 1
+  # Xvfb's bare root is a grey weave; the cover is the Saver's black background.
+  mean=$(DISPLAY=$second brightness root)
+  [ "$mean" = 0 ] || fail "the second screen is not the background colour (mean $mean)"
+  xdotool mousemove --screen 1 100 100
+  sleep 0.5
+  running || fail "the first mouse report on the second screen ended it"
+  xdotool mousemove --screen 1 200 150
+  expect_clean_end "the mouse moved on the second screen"
+  ;;
+*)
+  fail "unknown case"
+  ;;
+esac
+echo "PASS ($case_name)"
