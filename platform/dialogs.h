@@ -39,4 +39,4 @@ public:
     virtual std::optional<std::uint32_t> chooseColor(std::uint32_t current) = 0;
 };
 
-}  // namespace morvane
+} // namespace morvane

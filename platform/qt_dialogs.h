@@ -32,4 +32,4 @@ QString displayText(const std::string& bytes);
 QColor colorFromNumber(std::uint32_t bgr);
 std::uint32_t numberFromColor(const QColor& color);
 
-}  // namespace morvane
+} // namespace morvane

@@ -26,4 +26,4 @@ bool SingleInstance::claim()
     return server_.listen(name_);
 }
 
-}  // namespace morvane
+} // namespace morvane

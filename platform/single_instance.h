@@ -21,4 +21,4 @@ private:
     QLocalServer server_;
 };
 
-}  // namespace morvane
+} // namespace morvane

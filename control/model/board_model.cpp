@@ -7,9 +7,12 @@ namespace quill {
 namespace {
 constexpr std::array<PieceNum, 8> kBlackBackRank = {Brook, Bknight, Bbishop, BQueen, Bking, Bbishop, Bknight, Brook};
 constexpr std::array<PieceNum, 8> kWhiteBackRank = {Wrook, Wknight, Wbishop, WQueen, wking, Wbishop, Wknight, Wrook};
-}  // namespace
+} // namespace
 
-BoardModel::BoardModel() { pieces_.fill(None); }
+BoardModel::BoardModel()
+{
+    pieces_.fill(None);
+}
 
 void BoardModel::validate(int col, int row, std::int32_t number)
 {
@@ -83,4 +86,4 @@ void BoardModel::setSelected(std::int16_t col, std::int16_t row, bool on)
     selected_[static_cast<std::size_t>(SquareIndex(col, row))] = on;
 }
 
-}  // namespace quill
+} // namespace quill

@@ -68,4 +68,4 @@ private:
     BoardObserver* observer_ = nullptr;
 };
 
-}  // namespace quill
+} // namespace quill

@@ -21,12 +21,11 @@ constexpr const char* InvalidSquareText = "Invalid column or row";
 constexpr const char* NotAKingText = "The specified piece is not a king";
 constexpr const char* NotAnIconText = "Invalid Picture, The picture Property accepts only icons";
 constexpr const char* DesignTimeText = "Property is read-only at design time";
-}  // namespace error
+} // namespace error
 
 class ControlError : public std::runtime_error {
 public:
-    ControlError(std::int32_t number, std::string description)
-        : std::runtime_error(description), number_(number) {}
+    ControlError(std::int32_t number, std::string description) : std::runtime_error(description), number_(number) {}
     std::int32_t number() const { return number_; }
     std::string description() const { return what(); }
 
@@ -34,4 +33,4 @@ private:
     std::int32_t number_;
 };
 
-}  // namespace quill
+} // namespace quill

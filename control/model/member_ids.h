@@ -33,6 +33,6 @@ constexpr std::int32_t MouseDown = 3;
 constexpr std::int32_t MouseMove = 4;
 constexpr std::int32_t MouseUp = 5;
 constexpr std::int32_t PieceDrop = 6;
-}  // namespace event
+} // namespace event
 
-}  // namespace quill::member
+} // namespace quill::member

@@ -7,13 +7,16 @@
 namespace quill {
 
 namespace {
-int sign(int v) { return (v > 0) - (v < 0); }
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
 
 bool admissibleFor(bool white, std::int32_t target)
 {
     return white ? target < Wpawn : (target == None || target >= Wpawn);
 }
-}  // namespace
+} // namespace
 
 // Squares strictly between the two ends of a straight or diagonal line hold nothing.
 bool BoardModel::pathClear(int fromCol, int fromRow, int toCol, int toRow) const
@@ -57,8 +60,7 @@ bool BoardModel::IsLegalMove(std::int16_t fromCol, std::int16_t fromRow, std::in
             return white ? isBlack(target) : isWhite(target);
         // The double step also needs the square it passes over to be empty.
         if (fromRow == startRow && dr == 2 * forward && dc == 0)
-            return target == None &&
-                   pieces_[static_cast<std::size_t>(SquareIndex(fromCol, fromRow + forward))] == None;
+            return target == None && pieces_[static_cast<std::size_t>(SquareIndex(fromCol, fromRow + forward))] == None;
         return false;
     }
     case Wknight:
@@ -110,4 +112,4 @@ bool BoardModel::IsKingChecked(PieceNum king) const
     return checked;
 }
 
-}  // namespace quill
+} // namespace quill

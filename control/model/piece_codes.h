@@ -31,14 +31,35 @@ enum DraggingStyle : std::int32_t { DragNothing = 0, DragCopy = 1, DragMove = 2 
 constexpr std::int32_t True = -1;
 constexpr std::int32_t False = 0;
 
-constexpr bool isBlack(std::int32_t code) { return code >= Bpawn && code <= Bking; }
-constexpr bool isWhite(std::int32_t code) { return code >= Wpawn && code <= wking; }
-constexpr bool isPiece(std::int32_t code) { return code >= Bpawn && code <= wking; }
+constexpr bool isBlack(std::int32_t code)
+{
+    return code >= Bpawn && code <= Bking;
+}
+constexpr bool isWhite(std::int32_t code)
+{
+    return code >= Wpawn && code <= wking;
+}
+constexpr bool isPiece(std::int32_t code)
+{
+    return code >= Bpawn && code <= wking;
+}
 
 // Square index 1..64 of (col, row); no range check.
-constexpr int SquareIndex(int col, int row) { return (row - 1) * 8 + col; }
-constexpr int colOfIndex(int index) { return index % 8 == 0 ? 8 : index % 8; }
-constexpr int rowOfIndex(int index) { return index % 8 == 0 ? index / 8 : index / 8 + 1; }
-constexpr bool onBoard(int col, int row) { return col >= 1 && col <= 8 && row >= 1 && row <= 8; }
+constexpr int SquareIndex(int col, int row)
+{
+    return (row - 1) * 8 + col;
+}
+constexpr int colOfIndex(int index)
+{
+    return index % 8 == 0 ? 8 : index % 8;
+}
+constexpr int rowOfIndex(int index)
+{
+    return index % 8 == 0 ? index / 8 : index / 8 + 1;
+}
+constexpr bool onBoard(int col, int row)
+{
+    return col >= 1 && col <= 8 && row >= 1 && row <= 8;
+}
 
-}  // namespace quill
+} // namespace quill

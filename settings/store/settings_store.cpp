@@ -10,13 +10,12 @@ namespace morvane {
 
 namespace {
 
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS settings ("
-    " app TEXT NOT NULL COLLATE NOCASE,"
-    " section TEXT NOT NULL COLLATE NOCASE,"
-    " key TEXT NOT NULL COLLATE NOCASE,"
-    " value TEXT NOT NULL,"
-    " PRIMARY KEY (app, section, key))";
+constexpr const char* kSchema = "CREATE TABLE IF NOT EXISTS settings ("
+                                " app TEXT NOT NULL COLLATE NOCASE,"
+                                " section TEXT NOT NULL COLLATE NOCASE,"
+                                " key TEXT NOT NULL COLLATE NOCASE,"
+                                " value TEXT NOT NULL,"
+                                " PRIMARY KEY (app, section, key))";
 
 constexpr const char* kQueries[] = {
     "SELECT value FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
@@ -60,7 +59,7 @@ bool usable(sqlite3* db)
     return sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-}  // namespace
+} // namespace
 
 SettingsStore::SettingsStore(const std::string& path) : path_(path)
 {
@@ -72,8 +71,7 @@ SettingsStore::SettingsStore(const std::string& path) : path_(path)
         usable(db_))
         return;
     std::cerr << "Morvane3: the settings file " << path << " cannot be used ("
-              << (db_ ? sqlite3_errmsg(db_) : "cannot open")
-              << "); running on defaults, the file is left as it is.\n";
+              << (db_ ? sqlite3_errmsg(db_) : "cannot open") << "); running on defaults, the file is left as it is.\n";
     openFallback();
 }
 
@@ -105,7 +103,8 @@ void SettingsStore::openFallback()
     sqlite3_close(db_);
     db_ = nullptr;
     inMemory_ = true;
-    if (sqlite3_open(":memory:", &db_) != SQLITE_OK || sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_open(":memory:", &db_) != SQLITE_OK ||
+        sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
         throw SettingsError("settings: cannot create an in-memory store");
 }
 
@@ -225,4 +224,4 @@ double numericValue(const std::string& text)
     return std::strtod(text.substr(start, i - start).c_str(), nullptr);
 }
 
-}  // namespace morvane
+} // namespace morvane

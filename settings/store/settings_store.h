@@ -41,7 +41,7 @@ public:
     class Batch {
     public:
         explicit Batch(SettingsStore& store);
-        ~Batch();  // rolls back when commit() was not called
+        ~Batch(); // rolls back when commit() was not called
         void commit();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
@@ -93,4 +93,4 @@ private:
 // Numeric reading of stored text: the value of its leading number, 0 when none.
 double numericValue(const std::string& text);
 
-}  // namespace morvane
+} // namespace morvane

@@ -11,19 +11,32 @@ namespace testutil {
 inline quill::PieceNum codeFor(char c)
 {
     switch (c) {
-    case 'p': return quill::Bpawn;
-    case 'r': return quill::Brook;
-    case 'n': return quill::Bknight;
-    case 'b': return quill::Bbishop;
-    case 'q': return quill::BQueen;
-    case 'k': return quill::Bking;
-    case 'P': return quill::Wpawn;
-    case 'R': return quill::Wrook;
-    case 'N': return quill::Wknight;
-    case 'B': return quill::Wbishop;
-    case 'Q': return quill::WQueen;
-    case 'K': return quill::wking;
-    default: return quill::None;
+    case 'p':
+        return quill::Bpawn;
+    case 'r':
+        return quill::Brook;
+    case 'n':
+        return quill::Bknight;
+    case 'b':
+        return quill::Bbishop;
+    case 'q':
+        return quill::BQueen;
+    case 'k':
+        return quill::Bking;
+    case 'P':
+        return quill::Wpawn;
+    case 'R':
+        return quill::Wrook;
+    case 'N':
+        return quill::Wknight;
+    case 'B':
+        return quill::Wbishop;
+    case 'Q':
+        return quill::WQueen;
+    case 'K':
+        return quill::wking;
+    default:
+        return quill::None;
     }
 }
 
@@ -39,4 +52,4 @@ inline void setUp(quill::BoardModel& board, const std::string& rows)
     }
 }
 
-}  // namespace testutil
+} // namespace testutil

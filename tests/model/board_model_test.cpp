@@ -15,8 +15,7 @@ struct RecordingObserver : BoardObserver {
     void propertyChanged(const char* name) override { properties.emplace_back(name); }
 };
 
-template <typename F>
-std::int32_t errorNumberOf(F&& f)
+template <typename F> std::int32_t errorNumberOf(F&& f)
 {
     try {
         f();
@@ -27,7 +26,7 @@ std::int32_t errorNumberOf(F&& f)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 TEST(BoardModel, StartsEmptyAndNewGameSetsTheInitialPosition)
 {
@@ -101,17 +100,17 @@ TEST(BoardModel, MovePieceMovesExactlyOneCode)
     EXPECT_EQ(board.piece(5, 7), None);
     EXPECT_EQ(board.piece(5, 5), Wpawn);
 
-    board.MovePiece(1, 3, 1, 4);  // empty onto empty
+    board.MovePiece(1, 3, 1, 4); // empty onto empty
     EXPECT_EQ(board.piece(1, 3), None);
     EXPECT_EQ(board.piece(1, 4), None);
 
     board.setPiece(6, 8, None);
     board.setPiece(7, 8, None);
-    board.MovePiece(5, 8, 7, 8);  // a king's two steps are not castling here
+    board.MovePiece(5, 8, 7, 8); // a king's two steps are not castling here
     EXPECT_EQ(board.piece(7, 8), wking);
     EXPECT_EQ(board.piece(8, 8), Wrook);
 
-    board.MovePiece(2, 1, 2, 1);  // onto itself: the square ends empty
+    board.MovePiece(2, 1, 2, 1); // onto itself: the square ends empty
     EXPECT_EQ(board.piece(2, 1), None);
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 struct MoveCase {
     const char* name;
-    const char* board;  // 64 squares, rank 8 first; "" = initial position
+    const char* board; // 64 squares, rank 8 first; "" = initial position
     int fromCol, fromRow, toCol, toRow;
     bool legal;
 };
@@ -27,47 +27,55 @@ const MoveCase kMoves[] = {
     {"rook blocked by own pawn", "", 1, 8, 1, 6, false},
     {"bishop blocked", "", 6, 8, 3, 5, false},
     {"empty square moves nowhere", "", 1, 4, 1, 5, false},
-    {"double step over a piece",
-     "........ ........ ........ ........ ........ ....n... ....P... ........", 5, 7, 5, 5, false},
-    {"double step not from start row",
-     "........ ........ ........ ........ ........ ....P... ........ ........", 5, 6, 5, 4, false},
-    {"pawn cannot capture straight",
-     "........ ........ ........ ........ ....p... ....P... ........ ........", 5, 6, 5, 5, false},
-    {"white pawn captures black",
-     "........ ........ ........ ........ ........ .p...... P....... ........", 1, 7, 2, 6, true},
-    {"white pawn onto white piece",
-     "........ ........ ........ ........ ........ .N...... P....... ........", 1, 7, 2, 6, false},
-    {"white pawn diagonal onto empty",
-     "........ ........ ........ ........ ........ ........ P....... ........", 1, 7, 2, 6, false},
-    {"no en passant",
-     "........ ........ ........ ...Pp... ........ ........ ........ ........", 4, 4, 5, 3, false},
-    {"black pawn captures white",
-     "........ .p...... ..R..... ........ ........ ........ ........ ........", 2, 2, 3, 3, true},
-    {"pawn may reach the last row",
-     "........ P....... ........ ........ ........ ........ ........ ........", 1, 2, 1, 1, true},
+    {"double step over a piece", "........ ........ ........ ........ ........ ....n... ....P... ........", 5, 7, 5, 5,
+     false},
+    {"double step not from start row", "........ ........ ........ ........ ........ ....P... ........ ........", 5, 6,
+     5, 4, false},
+    {"pawn cannot capture straight", "........ ........ ........ ........ ....p... ....P... ........ ........", 5, 6, 5,
+     5, false},
+    {"white pawn captures black", "........ ........ ........ ........ ........ .p...... P....... ........", 1, 7, 2, 6,
+     true},
+    {"white pawn onto white piece", "........ ........ ........ ........ ........ .N...... P....... ........", 1, 7, 2,
+     6, false},
+    {"white pawn diagonal onto empty", "........ ........ ........ ........ ........ ........ P....... ........", 1, 7,
+     2, 6, false},
+    {"no en passant", "........ ........ ........ ...Pp... ........ ........ ........ ........", 4, 4, 5, 3, false},
+    {"black pawn captures white", "........ .p...... ..R..... ........ ........ ........ ........ ........", 2, 2, 3, 3,
+     true},
+    {"pawn may reach the last row", "........ P....... ........ ........ ........ ........ ........ ........", 1, 2, 1,
+     1, true},
     {"king one step", "........ ........ ........ ...K.... ........ ........ ........ ........", 4, 4, 5, 5, true},
-    {"king two columns is no castling",
-     "........ ........ ........ ........ ........ ........ ........ ....K..R", 5, 8, 7, 8, false},
-    {"king captures enemy", "........ ........ ........ ...Kr... ........ ........ ........ ........", 4, 4, 5, 4, true},
-    {"king onto own piece", "........ ........ ........ ...KR... ........ ........ ........ ........", 4, 4, 5, 4, false},
+    {"king two columns is no castling", "........ ........ ........ ........ ........ ........ ........ ....K..R", 5, 8,
+     7, 8, false},
+    {"king captures enemy", "........ ........ ........ ...Kr... ........ ........ ........ ........", 4, 4, 5, 4,
+     true},
+    {"king onto own piece", "........ ........ ........ ...KR... ........ ........ ........ ........", 4, 4, 5, 4,
+     false},
     {"knight jumps over pieces", "", 7, 1, 6, 3, true},
     {"knight odd shape", "........ ........ ........ ...N.... ........ ........ ........ ........", 4, 4, 6, 6, false},
-    {"bishop long diagonal", "B....... ........ ........ ........ ........ ........ ........ .......r", 1, 1, 8, 8, true},
-    {"bishop blocked midway", "B....... ........ ..p..... ........ ........ ........ ........ ........", 1, 1, 5, 5, false},
-    {"bishop captures the blocker", "B....... ........ ..p..... ........ ........ ........ ........ ........", 1, 1, 3, 3, true},
+    {"bishop long diagonal", "B....... ........ ........ ........ ........ ........ ........ .......r", 1, 1, 8, 8,
+     true},
+    {"bishop blocked midway", "B....... ........ ..p..... ........ ........ ........ ........ ........", 1, 1, 5, 5,
+     false},
+    {"bishop captures the blocker", "B....... ........ ..p..... ........ ........ ........ ........ ........", 1, 1, 3,
+     3, true},
     {"bishop straight", "........ ........ ........ ...B.... ........ ........ ........ ........", 4, 4, 4, 6, false},
     {"rook along row", "r......R ........ ........ ........ ........ ........ ........ ........", 8, 1, 1, 1, true},
-    {"rook along row blocked", "r..n...R ........ ........ ........ ........ ........ ........ ........", 8, 1, 1, 1, false},
+    {"rook along row blocked", "r..n...R ........ ........ ........ ........ ........ ........ ........", 8, 1, 1, 1,
+     false},
     {"rook along column", "R....... ........ ........ ........ ........ ........ ........ r.......", 1, 1, 1, 8, true},
     {"rook diagonal", "R....... ........ ........ ........ ........ ........ ........ ........", 1, 1, 3, 3, false},
-    {"black rook onto black", "r......b ........ ........ ........ ........ ........ ........ ........", 1, 1, 8, 1, false},
+    {"black rook onto black", "r......b ........ ........ ........ ........ ........ ........ ........", 1, 1, 8, 1,
+     false},
     {"queen diagonal", "........ ........ ........ ...q.... ........ ........ ........ .......R", 4, 4, 8, 8, true},
-    {"queen column blocked", "...P.... ........ ...p.... ...Q.... ........ ........ ........ ........", 4, 4, 4, 1, false},
-    {"queen knight shape", "........ ........ ........ ...Q.... ........ ........ ........ ........", 4, 4, 5, 6, false},
+    {"queen column blocked", "...P.... ........ ...p.... ...Q.... ........ ........ ........ ........", 4, 4, 4, 1,
+     false},
+    {"queen knight shape", "........ ........ ........ ...Q.... ........ ........ ........ ........", 4, 4, 5, 6,
+     false},
     {"queen adjacent", "........ ........ ........ ...Qp... ........ ........ ........ ........", 4, 4, 5, 4, true},
 };
 
-}  // namespace
+} // namespace
 
 TEST(MoveRules, PatternTable)
 {
@@ -116,13 +124,16 @@ TEST(KingCheck, AttacksFollowThePatterns)
         {"rook on open file", "....r... ........ ........ ........ ........ ........ ........ ....K...", wking, true},
         {"rook file blocked", "....r... ........ ........ ....n... ........ ........ ........ ....K...", wking, false},
         {"black pawn diagonal", "........ ........ ........ ........ ........ ........ ...p.... ....K...", wking, true},
-        {"black pawn in front", "........ ........ ........ ........ ........ ........ ....p... ....K...", wking, false},
-        {"white pawn behind king", "...P.... ....k... ........ ........ ........ ........ ........ ........", Bking, false},
+        {"black pawn in front", "........ ........ ........ ........ ........ ........ ....p... ....K...", wking,
+         false},
+        {"white pawn behind king", "...P.... ....k... ........ ........ ........ ........ ........ ........", Bking,
+         false},
         {"white pawn attacks", "........ ....k... .....P.. ........ ........ ........ ........ ........", Bking, true},
         {"knight", "....k... ........ ...N.... ........ ........ ........ ........ ........", Bking, true},
         {"bishop blocked", "....k... ........ ..P..... .B...... ........ ........ ........ ........", Bking, false},
         {"enemy king adjacent", "........ ........ ...kK... ........ ........ ........ ........ ........", wking, true},
-        {"own pieces do not check", "....R... ........ ........ ........ ........ ........ ........ ....K...", wking, false},
+        {"own pieces do not check", "....R... ........ ........ ........ ........ ........ ........ ....K...", wking,
+         false},
     };
     for (const Case& c : cases) {
         BoardModel board;
@@ -134,7 +145,7 @@ TEST(KingCheck, AttacksFollowThePatterns)
 TEST(KingCheck, MisuseAndMissingKings)
 {
     BoardModel board;
-    EXPECT_FALSE(board.IsKingChecked(wking));  // empty board
+    EXPECT_FALSE(board.IsKingChecked(wking)); // empty board
     try {
         (void)board.IsKingChecked(WQueen);
         FAIL();

@@ -36,7 +36,7 @@ std::string slurp(const std::string& path)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(StoreTest, DefaultsAndCaseInsensitiveKeys)
 {
@@ -93,7 +93,7 @@ TEST_F(StoreTest, ABatchThatFailsHalfWayLeavesNothingWritten)
         SettingsStore::Batch batch(store);
         config.save("NumOfGames", "2");
         {
-            SettingsStore::Batch inner(store);  // joins the outer batch
+            SettingsStore::Batch inner(store); // joins the outer batch
             config.save("MatchBegin1", "1");
             inner.commit();
         }
@@ -142,7 +142,7 @@ TEST_F(StoreTest, ADamagedFileIsReportedAndLeftUntouched)
     EXPECT_FALSE(store.isPersistent());
     Config config(store);
     EXPECT_EQ(config.get("Timer", "2"), "2");
-    config.save("Timer", "9");  // the program runs on, in memory
+    config.save("Timer", "9"); // the program runs on, in memory
     EXPECT_EQ(config.get("Timer", "2"), "9");
     EXPECT_EQ(slurp(path), before);
 }

@@ -18,10 +18,10 @@ public:
     };
 
     std::vector<Message> messages;
-    std::deque<morvane::MsgAnswer> answers;                // next answers to messages; default Ok/Yes
-    std::deque<std::optional<std::string>> files;          // next answers to open/save
-    std::deque<std::optional<morvane::FontChoice>> fonts;  // next answers to the font dialog
-    std::deque<std::optional<std::uint32_t>> colors;       // next answers to the colour dialog
+    std::deque<morvane::MsgAnswer> answers;               // next answers to messages; default Ok/Yes
+    std::deque<std::optional<std::string>> files;         // next answers to open/save
+    std::deque<std::optional<morvane::FontChoice>> fonts; // next answers to the font dialog
+    std::deque<std::optional<std::uint32_t>> colors;      // next answers to the colour dialog
     std::vector<std::string> fileDialogStartDirs;
 
     morvane::MsgAnswer message(const std::string& text, morvane::MsgIcon icon, morvane::MsgButtons buttons) override
@@ -61,8 +61,7 @@ private:
         fileDialogStartDirs.push_back(startDir);
         return next(files);
     }
-    template <typename T>
-    static T next(std::deque<T>& queue)
+    template <typename T> static T next(std::deque<T>& queue)
     {
         if (queue.empty())
             return T{};
@@ -72,4 +71,4 @@ private:
     }
 };
 
-}  // namespace testutil
+} // namespace testutil
