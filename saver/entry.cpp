@@ -171,16 +171,11 @@ private:
     std::unique_ptr<SaverWindow> saver_;
 };
 
-void reportNoHostWindow(const std::string& what)
-{
-    std::fprintf(stderr, "morvane3: %s names no window to draw in.\n", what.c_str());
-}
-
 // XScreenSaver's window: the Saver at the window's full size, ending with it.
 int startInHostWindow(QApplication& app, Program& program, const HostWindowRequest& request)
 {
     if (!request.window) {
-        reportNoHostWindow("the XScreenSaver command line (XSCREENSAVER_WINDOW or --window-id)");
+        std::fprintf(stderr, "morvane3: XSCREENSAVER_WINDOW or --window-id names no window to draw in.\n");
         return 2;
     }
     const WId host = static_cast<WId>(*request.window);
