@@ -23,7 +23,10 @@ QLabel* productHeading(QWidget* parent)
 
 QString shippedFile(const QString& appPath, const QString& name)
 {
+    // Beside the data, in an install's documentation folder, then in the source tree
+    // of a build that was never installed.
     const QString candidates[] = {QDir(appPath).filePath(name), QDir(appPath).filePath(QStringLiteral("../") + name),
+                                  QDir(appPath).filePath(QStringLiteral("../doc/morvane3/") + name),
                                   QDir(QStringLiteral(MORVANE3_SOURCE_DIR)).filePath(name)};
     for (const QString& path : candidates)
         if (QFileInfo(path).isFile())
