@@ -190,22 +190,27 @@ void SetupTab::showFontPreview(const QString& text)
     lblFontTest_->setText(text);
 }
 
+namespace {
+// A swatch and the font preview show one colour choice together.
+void showColor(QFrame* swatch, QLabel* preview, QPalette::ColorRole role, std::uint32_t color)
+{
+    paintSwatch(swatch, color);
+    QPalette pal = preview->palette();
+    pal.setColor(role, colorFromNumber(color));
+    preview->setPalette(pal);
+}
+} // namespace
+
 void SetupTab::setTextColor(std::uint32_t color)
 {
     textColor_ = color;
-    paintSwatch(Picture1_, color);
-    QPalette pal = lblFontTest_->palette();
-    pal.setColor(QPalette::WindowText, colorFromNumber(color));
-    lblFontTest_->setPalette(pal);
+    showColor(Picture1_, lblFontTest_, QPalette::WindowText, color);
 }
 
 void SetupTab::setBackColor(std::uint32_t color)
 {
     backColor_ = color;
-    paintSwatch(Picture3_, color);
-    QPalette pal = lblFontTest_->palette();
-    pal.setColor(QPalette::Window, colorFromNumber(color));
-    lblFontTest_->setPalette(pal);
+    showColor(Picture3_, lblFontTest_, QPalette::Window, color);
 }
 
 // Our font dialog has no colour of its own: the button asks for the font, then for

@@ -15,37 +15,7 @@ if [ -z "${DESKTOP_E2E_DISPLAY:-}" ]; then
   exit
 fi
 case_name=$1 program=$2 xhelper=$3
-tmp=$(mktemp -d)
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-export MORVANE3_SETTINGS=$tmp/settings.db
-export HOME=$tmp
-
-fail() {
-  echo "FAIL ($case_name): $*"
-  [ -s "$tmp/out" ] && sed 's/^/  program: /' "$tmp/out"
-  exit 1
-}
-
-running() { kill -0 "$pid" 2>/dev/null; }
-
-expect_clean_end() {
-  for _ in $(seq 50); do
-    if ! running; then
-      wait "$pid"
-      status=$?
-      pid=""
-      [ "$status" -eq 0 ] || fail "ended with status $status after $1"
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "still running after $1"
-}
+source "$(dirname "$0")/e2e_common.sh"
 
 # Mean brightness (0 black .. 1 white) of a window's picture.
 brightness() { import -window "$1" "$tmp/shot.png" && convert "$tmp/shot.png" -format '%[fx:mean]' info:; }

@@ -10,21 +10,7 @@ if [ -z "${SAVER_E2E_DISPLAY:-}" ]; then
     env SAVER_E2E_DISPLAY=1 QT_QPA_PLATFORM=xcb bash "$0" "$@"
 fi
 case_name=$1 program=$2 xhelper=$3
-tmp=$(mktemp -d)
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-export MORVANE3_SETTINGS=$tmp/settings.db
-export HOME=$tmp  # one full-screen saver per home: a home of our own
-
-fail() {
-  echo "FAIL ($case_name): $*"
-  [ -s "$tmp/out" ] && sed 's/^/  program: /' "$tmp/out"
-  exit 1
-}
+source "$(dirname "$0")/e2e_common.sh"
 
 start() {
   "$program" "$@" >"$tmp/out" 2>&1 &
@@ -39,27 +25,6 @@ saver_window() {
     sleep 0.1
   done
   return 1
-}
-
-running() { kill -0 "$pid" 2>/dev/null; }
-
-# Waits up to $1 seconds for the program to end; its status is in $status.
-ended_within() {
-  for _ in $(seq $(($1 * 10))); do
-    if ! running; then
-      wait "$pid"
-      status=$?
-      pid=""
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-expect_clean_end() {
-  ended_within 5 || fail "still running after $1"
-  [ "$status" -eq 0 ] || fail "ended with status $status after $1"
 }
 
 full_screen() {
