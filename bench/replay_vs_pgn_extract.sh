@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The replay tool against pgn-extract on one ~100 MB file built from the shared
+# The replay tool against pgn-extract on one ~100 MB file built from the repository's test
 # PGN files, plus the throughput of the default-file scan.
 #   bench/replay_vs_pgn_extract.sh [BUILD_DIR]   (default build-notation)
 # Needs: a build with tools (morvane3-replay, morvane3-index-bench), pgn-extract,
@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build-notation}"
-data="${MORVANE3_TEST_DATA:-$(cd .. && pwd)/shared/data}"
+data="${MORVANE3_TEST_DATA:-tests/data}"
 file="${MORVANE3_BENCH_FILE:-/tmp/morvane3-bench.pgn}"
 pgn_extract="$(command -v pgn-extract || echo /usr/games/pgn-extract)"
 

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Peak memory of the full-screen saver while it plays a game from a large PGN
 # file, next to the same with the small bundled file: the replay must not grow
-# with the file. The large file (about 100 MB, built from the shared sample
+# with the file. The large file (about 100 MB, built from the repository's test
 # games) is made in a temporary folder and removed afterwards.
-#   bench/saver/memory.sh [BUILD_DIR] [SHARED_PGN_FOLDER] [MEGABYTES]
+#   bench/saver/memory.sh [BUILD_DIR] [PGN_FOLDER] [MEGABYTES]
 set -euo pipefail
 build=${1:-build}
-pgns=${2:-../shared/data/pgn}
+pgns=${2:-tests/data/pgn}
 megabytes=${3:-100}
 program=$(realpath "$build/bin/morvane3")
 tmp=$(mktemp -d)

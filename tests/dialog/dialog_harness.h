@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -28,10 +29,13 @@
 
 namespace testutil {
 
-inline std::string sharedPgn(const std::string& name)
+inline std::string dataPgn(const std::string& name)
 {
     const char* data = std::getenv("MORVANE3_TEST_DATA");
-    return std::string(data ? data : "/work/shared/data") + "/pgn/" + name;
+    const std::string path = std::string(data ? data : MORVANE3_DEFAULT_TEST_DATA) + "/pgn/" + name;
+    if (!std::filesystem::is_regular_file(path))
+        ADD_FAILURE() << "missing test data: " << path;
+    return path;
 }
 
 inline std::string readBytes(const std::string& path)
@@ -67,7 +71,7 @@ public:
     {
         QDir(dir_.path()).mkpath(QStringLiteral("app"));
         appPath = dir_.path().toStdString() + "/app/";
-        writeBytes(appPath + "default.pgn", readBytes(sharedPgn("100_best_games.pgn")));
+        writeBytes(appPath + "default.pgn", readBytes(dataPgn("100_best_games.pgn")));
         store = std::make_unique<morvane::SettingsStore>(dir_.path().toStdString() + "/settings.db");
     }
 

@@ -377,7 +377,7 @@ TEST_F(GameEntry, AFileGoneSinceItWasListedIsReportedAndNothingIsLoaded)
 TEST_F(GameEntry, AFailingWriteLeavesTheFileAsItWas)
 {
     const std::string file = h.path("big.pgn");
-    const std::string original = readBytes(sharedPgn("Fischer.pgn"));
+    const std::string original = readBytes(dataPgn("Fischer.pgn"));
     writeBytes(file, original);
     auto dialog = openOn(file);
     click(dialog.get(), "Command6");

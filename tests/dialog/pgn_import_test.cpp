@@ -49,7 +49,7 @@ class RealFiles : public ::testing::TestWithParam<FileRow> {};
 TEST_P(RealFiles, ListAndStoredPositionsCutExactlyTheGames)
 {
     DialogHarness h;
-    const std::string original = readBytes(sharedPgn(GetParam().file));
+    const std::string original = readBytes(dataPgn(GetParam().file));
     ASSERT_FALSE(original.empty());
     const std::string bytes = GetParam().crlf ? withCrLf(original) : original;
     const std::string file = h.path("games.pgn");
@@ -141,7 +141,7 @@ TEST(PgnImport, TheChosenFoldersIsRememberedAtOnceAndACancelChangesNothing)
 
     const std::string folder = h.path("pgn");
     std::filesystem::create_directory(folder);
-    writeBytes(folder + "/games.pgn", readBytes(sharedPgn("lichess_2019.pgn")));
+    writeBytes(folder + "/games.pgn", readBytes(dataPgn("lichess_2019.pgn")));
     h.dialogs.files.push_back(folder + "/games.pgn");
     click(dialog.get(), "Command9");
     EXPECT_EQ(h.stored("LastDir"), folder + "/") << "stored before any Apply";

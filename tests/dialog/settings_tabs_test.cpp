@@ -71,7 +71,7 @@ TEST(SettingsDialog, ApplyStoresEveryChoiceAndTheNextOpeningShowsIt)
 {
     DialogHarness h;
     const std::string pgn = h.path("mine.pgn");
-    writeBytes(pgn, readBytes(sharedPgn("lichess_2019.pgn")));
+    writeBytes(pgn, readBytes(dataPgn("lichess_2019.pgn")));
     const std::string wav = h.path("ding.wav");
     {
         auto dialog = h.open();

@@ -60,24 +60,9 @@ std::string replayReport(const std::string& path)
     return report;
 }
 
-std::vector<fs::path> sharedFiles()
-{
-    std::vector<fs::path> files;
-    const fs::path folder = testdata::pgnFolder();
-    if (folder.empty())
-        return files;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == ".pgn")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 TEST(ReplayFiles, EveryGameEndsOnTheExpectedPlacement)
 {
-    const auto files = sharedFiles();
-    if (files.empty())
-        GTEST_SKIP() << "shared PGN files not found (MORVANE3_TEST_DATA)";
+    const auto files = testdata::realGameFiles();
     int checked = 0;
     for (const fs::path& pgn : files) {
         fs::path expectedPath = pgn;
@@ -107,9 +92,7 @@ TEST(ReplayFiles, EveryGameEndsOnTheExpectedPlacement)
 // shared game shows here. Update it only for a change of behaviour you meant.
 TEST(ReplayFiles, FullRunSignature)
 {
-    const auto files = sharedFiles();
-    if (files.empty())
-        GTEST_SKIP() << "shared PGN files not found (MORVANE3_TEST_DATA)";
+    const auto files = testdata::realGameFiles();
     std::uint64_t hash = 1469598103934665603ull;
     for (const fs::path& pgn : files) {
         for (const unsigned char c : pgn.filename().string() + "\n" + replayReport(pgn.string())) {

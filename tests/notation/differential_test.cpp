@@ -93,14 +93,9 @@ TEST(Differential, MoveLinesOnGeneratedTexts)
 
 TEST(Differential, RealGames)
 {
-    const std::filesystem::path folder = testdata::pgnFolder();
-    if (folder.empty())
-        GTEST_SKIP() << "shared PGN files not found (MORVANE3_TEST_DATA)";
     int games = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().extension() != ".pgn")
-            continue;
-        std::ifstream in(entry.path(), std::ios::binary);
+    for (const auto& path : testdata::realGameFiles()) {
+        std::ifstream in(path, std::ios::binary);
         std::stringstream buffer;
         buffer << in.rdbuf();
         const std::string file = buffer.str();

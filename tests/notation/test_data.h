@@ -1,9 +1,15 @@
 #pragma once
-// Where the shared PGN files are: $MORVANE3_TEST_DATA, else the folder the
-// build was configured with (ctest does not always pass the variable on).
+// Where the real game files are: $MORVANE3_TEST_DATA, else tests/data of the
+// source tree the build was configured with (ctest does not always pass the
+// variable on). A missing folder is returned as it is, so that the test that
+// wanted it fails naming it.
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace testdata {
 
@@ -15,10 +21,24 @@ inline std::filesystem::path pgnFolder()
         data = MORVANE3_DEFAULT_TEST_DATA;
 #endif
     if (!data || !*data)
-        return {};
-    const std::filesystem::path folder = std::filesystem::path(data) / "pgn";
-    std::error_code ec;
-    return std::filesystem::is_directory(folder, ec) ? folder : std::filesystem::path();
+        data = "tests/data";
+    return std::filesystem::path(data) / "pgn";
+}
+
+// The real game files, each beside its .expected.tsv. One that is missing is
+// a failure that names it, never a reason to skip.
+inline std::vector<std::filesystem::path> realGameFiles()
+{
+    std::vector<std::filesystem::path> files;
+    for (const char* name : {"1001_minis", "100_best_games", "Fischer", "lichess_2019"}) {
+        const std::filesystem::path pgn = pgnFolder() / (std::string(name) + ".pgn");
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(pgn, ec))
+            files.push_back(pgn);
+        else
+            ADD_FAILURE() << "missing test data: " << pgn;
+    }
+    return files;
 }
 
 } // namespace testdata
