@@ -1,5 +1,5 @@
 #pragma once
-// Looking at a board the way a user does: grab it and read pixels.
+// Looking at a board the way a user does: grab it and find coloured pixels.
 
 #include <QImage>
 #include <QRect>
@@ -13,17 +13,9 @@ inline void PrintTo(const QRect& r, std::ostream* os)
 {
     *os << "QRect(" << r.x() << "," << r.y() << " " << r.width() << "x" << r.height() << ")";
 }
-inline void PrintTo(const QSize& s, std::ostream* os)
-{
-    *os << s.width() << "x" << s.height();
-}
 inline void PrintTo(const QColor& c, std::ostream* os)
 {
     *os << c.name().toStdString();
-}
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
 }
 inline void PrintTo(const QStringList& l, std::ostream* os)
 {
@@ -31,6 +23,8 @@ inline void PrintTo(const QStringList& l, std::ostream* os)
 }
 
 namespace boardlook {
+
+inline const QColor kRed(255, 0, 0);
 
 inline QImage grab(quill::Varnel& board)
 {
@@ -45,20 +39,17 @@ inline quill::Picture solidIcon(const QColor& color, int side)
     return quill::Picture::fromImage(image, quill::Picture::Type::Icon);
 }
 
-inline QColor at(const QImage& image, int x, int y)
-{
-    return image.pixelColor(x, y);
-}
-
 // Pixels of the square drawn at screen column `left` and row `top` (0..7).
 inline QRect cell(int left, int top, int side = 49)
 {
     return {left * side, top * side, side, side};
 }
 
-// The part of `area` that shows `color`, as the bounding box of those pixels.
-inline QRect boxOf(const QImage& image, const QColor& color, const QRect& area)
+// The bounding box of the pixels of `color` within `area` (the whole image when empty).
+inline QRect boxOf(const QImage& image, const QColor& color, QRect area = {})
 {
+    if (area.isNull())
+        area = image.rect();
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
