@@ -6,8 +6,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTemporaryDir>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -40,20 +40,9 @@ inline constexpr const char* kGames = R"([Event "Spring Open"]
 O-O 9. h3 Nb8 10. d4 Nbd7 11. c4 c6 12. cxb5 axb5 13. Nc3 Bb7 14. Bg5 b4 *
 )";
 
+// A folder of its own, removed with everything in it at the end.
 class TempDir {
 public:
-    TempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "morvane3-saver-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) ? pattern + "/" : std::string();
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
     const std::string& path() const { return path_; }
     void write(const std::string& name, const std::string& bytes) const
     {
@@ -61,7 +50,8 @@ public:
     }
 
 private:
-    std::string path_;
+    QTemporaryDir dir_;
+    std::string path_ = dir_.path().toStdString() + "/";
 };
 
 class SaverTest : public ::testing::Test {

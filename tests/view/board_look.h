@@ -60,4 +60,15 @@ inline QRect boxOf(const QImage& image, const QColor& color, QRect area = {})
     return box;
 }
 
+// The number of the control error `f` raises, 0 when it raises none.
+template <typename F> std::int32_t errorNumberOf(F&& f)
+{
+    try {
+        f();
+    } catch (const quill::ControlError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
 } // namespace boardlook
