@@ -20,9 +20,6 @@ TEST(GameEndings, EndOnThePlacementAndStatus)
         const char* message; // the only one shown, or empty
     };
     const Ending rows[] = {
-        // 4. Ne2: the c3 knight is pinned by the b4 bishop, so the g1 knight goes.
-        {"1. d4 e6 2. Nc3 Bb4 3. e3 b6 4. Ne2 Bb7 1-0", "rn1qk1nr/pbpp1ppp/1p2p3/8/1b1P4/2N1P3/PPP1NPPP/R1BQKB1R",
-         "White wins", ""},
         // 5. gxh8Q: a capturing promotion written without "=".
         {"1. h4 g5 2. hxg5 h6 3. gxh6 Bg7 4. hxg7 Nf6 5. gxh8Q *", "rnbqk2Q/pppppp2/5n2/8/8/8/PPPPPPP1/RNBQKBNR",
          "Game was not completed", ""},
