@@ -23,16 +23,12 @@ namespace enginetest {
 
 class TempDir {
 public:
-    TempDir()
+    TempDir() : path_((std::filesystem::temp_directory_path() / "morvane3-engine-XXXXXX").string())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "morvane3-engine-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+        if (!::mkdtemp(path_.data()))
+            path_.clear();
     }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
+    ~TempDir() { std::filesystem::remove_all(path_, ec_); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::string& path() const { return path_; }
@@ -45,6 +41,7 @@ public:
 
 private:
     std::string path_;
+    std::error_code ec_;
 };
 
 class RecordingScreen : public morvane::ReplayScreen {

@@ -18,10 +18,11 @@ std::string threeGames()
     return game("A", "B", "1. e4 e5 1-0") + game("C", "D", "1. d4 d5 0-1") + game("E", "F", "1. c4 c5 1/2-1/2");
 }
 
-TEST(Loader, GameNumbersStepAndWrap)
+TEST(Loader, GameNumbersStepAndWrapOnlyRightAfterTheLast)
 {
     Rig rig;
     rig.usePgn("m.pgn", threeGames());
+    rig.settings.save("Timer2", "7");
     std::vector<int> numbers;
     for (int i = 0; i < 5; ++i) {
         rig.engine.Timer2_Timer();
@@ -29,6 +30,17 @@ TEST(Loader, GameNumbersStepAndWrap)
     }
     EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 1, 2}));
     EXPECT_EQ(rig.screen.labels[1], "  C "); // White of game 2
+    EXPECT_EQ(rig.screen.timer2Interval, 7000);
+    EXPECT_TRUE(rig.screen.timer1);
+    EXPECT_FALSE(rig.screen.timer2);
+    EXPECT_EQ(rig.engine.SideToMove(), 2);
+
+    // A first game beyond the file (the list was shorter than the stored choice)
+    // does not wrap: there is no such game and no default file to fall back on.
+    rig.engine.GameNumber = 4;
+    rig.engine.Timer2_Timer();
+    EXPECT_EQ(rig.engine.GameNumber, 5);
+    EXPECT_EQ(rig.dialogs.texts(), std::vector<std::string>{kNoDefault});
 }
 
 TEST(Loader, RandomOrderStaysInTheMatch)
@@ -45,92 +57,57 @@ TEST(Loader, RandomOrderStaysInTheMatch)
     EXPECT_EQ(rig.engine.GameNumber, 1);
 }
 
-TEST(Loader, PauseAndTimers)
+// Where the loader turns when the chosen file, or any file, is missing.
+TEST(Loader, FallsBackToTheDefaultFileOrShowsTheSettings)
 {
-    Rig rig;
-    rig.usePgn("m.pgn", threeGames());
-    rig.settings.save("Timer2", "7");
-    rig.screen.timer2 = true;
-    rig.engine.Timer2_Timer();
-    EXPECT_EQ(rig.screen.timer2Interval, 7000);
-    EXPECT_TRUE(rig.screen.timer1);
-    EXPECT_FALSE(rig.screen.timer2);
-    EXPECT_EQ(rig.engine.SideToMove(), 2);
-}
-
-TEST(Loader, NoFileChosenFallsBackToTheDefaultFile)
-{
-    Rig rig;
-    rig.dir.write("default.pgn", threeGames());
-    rig.engine.Timer2_Timer();
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_EQ(rig.settings.get("PGNFile", ""), rig.dir.file("default.pgn"));
-    EXPECT_EQ(rig.settings.get("NumOfGames", ""), "3");
-    EXPECT_EQ(rig.engine.moveLines().size(), 1u);
-    EXPECT_TRUE(rig.screen.timer1);
-}
-
-TEST(Loader, MissingFileIsReportedThenTheDefaultPlays)
-{
-    Rig rig;
-    rig.dir.write("default.pgn", threeGames());
-    rig.settings.save("PGNFile", rig.dir.file("gone.pgn"));
-    rig.settings.save("MatchBegin1", "1");
-    rig.settings.save("MatchEnd1", "50");
-    rig.engine.Timer2_Timer();
-    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
-    EXPECT_EQ(rig.dialogs.messages[0].text, kNotFound);
-    EXPECT_EQ(rig.dialogs.messages[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(rig.settings.get("PGNFile", ""), rig.dir.file("default.pgn"));
-    EXPECT_TRUE(rig.screen.timer1);
-}
-
-TEST(Loader, WithoutAnyFileTheSettingsAreShownAndTheSaverUnloaded)
-{
-    for (const bool chosen : {true, false}) {
+    struct Row {
+        const char* name;
+        const char* defaultFile; // nullptr: none in the data folder
+        bool chosenMissing;      // PGNFile names a file that is gone
+        std::vector<std::string> messages;
+        std::vector<std::string> calls; // none: the game plays
+    };
+    const std::vector<Row> rows = {
+        {"nothing chosen plays the default", "games", false, {}, {}},
+        {"a missing file is reported, then the default plays", "games", true, {kNotFound}, {}},
+        {"a default without games shows the settings", "none", false, {}, {"hide", "cursor", "settings"}},
+        {"no file at all", nullptr, true, {kNotFound, kNoDefault}, {"cursor", "settings", "unload"}},
+        {"nothing chosen and no default", nullptr, false, {kNoDefault}, {"cursor", "settings", "unload"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         Rig rig;
-        if (chosen) {
+        if (row.defaultFile)
+            rig.dir.write("default.pgn", row.defaultFile == std::string("games") ? threeGames() : "no games\n");
+        if (row.chosenMissing) {
             rig.settings.save("PGNFile", rig.dir.file("gone.pgn"));
             rig.settings.save("MatchBegin1", "1");
+            rig.settings.save("MatchEnd1", "50");
         }
         rig.engine.Timer2_Timer();
-        EXPECT_EQ(rig.dialogs.texts(),
-                  chosen ? (std::vector<std::string>{kNotFound, kNoDefault}) : std::vector<std::string>{kNoDefault});
-        EXPECT_EQ(rig.screen.calls, (std::vector<std::string>{"cursor", "settings", "unload"}));
-        EXPECT_FALSE(rig.screen.timer1);
+        EXPECT_EQ(rig.dialogs.texts(), row.messages);
+        EXPECT_EQ(rig.screen.calls, row.calls.empty() ? std::vector<std::string>{"clear"} : row.calls);
+        EXPECT_EQ(rig.screen.timer1, row.calls.empty());
+        if (row.calls.empty()) {
+            EXPECT_EQ(rig.settings.get("PGNFile", ""), rig.dir.file("default.pgn"));
+            EXPECT_EQ(rig.settings.get("NumOfGames", ""), "3");
+            EXPECT_EQ(rig.engine.moveLines().size(), 1u);
+        }
     }
 }
 
-TEST(Loader, DefaultFileWithoutGames)
+TEST(Loader, TagsGoToTheLabelsAndTheResultTagSurvivesAGameWithoutOne)
 {
     Rig rig;
-    rig.dir.write("default.pgn", "no games here\n");
-    rig.engine.Timer2_Timer();
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_EQ(rig.screen.calls, (std::vector<std::string>{"hide", "cursor", "settings"}));
-    EXPECT_FALSE(rig.screen.timer1);
-}
-
-TEST(Loader, TagsGoToTheLabelsAndAMissingOneLeavesItsLabelEmpty)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", game("A", "B", "1. e4 e5 1-0") + "[Event \"x\"]\n\n1. e4 e5 *\n");
+    rig.usePgn("m.pgn", game("A", "B", "1. e4 e5 1-0", "1-0") + "[Event \"x\"]\n\n1. e4 e5\n");
     rig.engine.Timer2_Timer();
     EXPECT_EQ(rig.screen.labels[0], "  B ");
     EXPECT_EQ(rig.screen.labels[1], "  A ");
     EXPECT_EQ(rig.screen.labels[2], "Event  Test ");
     EXPECT_EQ(rig.screen.labels[3], "Date  2024.01.01 ");
-    rig.engine.Timer2_Timer();
-    EXPECT_EQ(rig.screen.labels[1], "");
-}
-
-TEST(Loader, ResultTagSurvivesAGameWithoutOne)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", game("A", "B", "1. e4 e5 1-0", "1-0") + game("C", "D", "1. d4 d5"));
-    rig.engine.Timer2_Timer();
     EXPECT_EQ(rig.engine.ResultTag, "1-0");
     rig.engine.Timer2_Timer();
+    EXPECT_EQ(rig.screen.labels[1], "");
     EXPECT_EQ(rig.engine.ResultTag, "1-0");
     EXPECT_EQ(rig.engine.GameResult, "1-0");
 }
@@ -140,16 +117,16 @@ TEST(Loader, UnbalancedCommentShowsItsMessageAndAnEmptyGame)
     Rig rig;
     rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 {oops e5 *\n");
     rig.engine.Timer2_Timer();
-    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
-    EXPECT_EQ(rig.dialogs.messages[0].text, "- There is an error in this PGN file.\r\n- number of left braces '{' are "
-                                            "not equal to number of right braces '}'");
+    EXPECT_EQ(rig.dialogs.texts(), std::vector<std::string>{"- There is an error in this PGN file.\r\n- number of "
+                                                            "left braces '{' are not equal to number of right "
+                                                            "braces '}'"});
     EXPECT_TRUE(rig.engine.moveLines().empty());
 }
 
-TEST(MoveTimer, PrintsAndPlaysEachHalfMove)
+TEST(MoveTimer, PrintsPlaysAndSoundsEachHalfMove)
 {
     Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 e5 2. Nf3 1-0\n");
+    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 d5 2. exd5 1-0\n");
     rig.engine.Timer2_Timer();
     rig.engine.Timer1_Timer();
     EXPECT_EQ(rig.screen.printed, std::vector<std::string>{"1. e4"});
@@ -158,43 +135,16 @@ TEST(MoveTimer, PrintsAndPlaysEachHalfMove)
     EXPECT_EQ(rig.engine.MoveIndex, 1);
     rig.engine.Timer1_Timer();
     rig.engine.Timer1_Timer(); // Black's field holds the marker
-    EXPECT_EQ(rig.screen.printed, (std::vector<std::string>{"1. e4", "e5", "2. Nf3", "1-0"}));
+    EXPECT_EQ(rig.screen.printed, (std::vector<std::string>{"1. e4", "d5", "2. exd5", "1-0"}));
     EXPECT_EQ(rig.screen.status(), "White wins");
     EXPECT_TRUE(rig.screen.timer1);
     rig.engine.Timer1_Timer(); // the end of the game
     EXPECT_FALSE(rig.screen.timer1);
     EXPECT_TRUE(rig.screen.timer2);
     EXPECT_EQ(rig.screen.status(), "White wins");
-    EXPECT_EQ(morvane::piecePlacement(rig.board), "rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R");
-}
-
-TEST(MoveTimer, UnfinishedGameEndsWithMatchFinished)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 e5 *\n");
-    rig.engine.Timer2_Timer();
-    rig.playGame();
-    EXPECT_EQ(rig.screen.status(), "Match finished or stopped");
-}
-
-TEST(MoveTimer, CheckNoticeOfTheLastMoveStays)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 e5 2. Qh5 Nc6 3. Qxf7+ Kxf7 4. d4 Kg6+ *\n");
-    rig.engine.Timer2_Timer();
-    rig.playGame();
-    EXPECT_EQ(rig.screen.status(), "white King Checked");
-}
-
-TEST(MoveTimer, IllegalMoveIsReportedAndSkipped)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 Nd5 2. d4 e5 *\n");
-    rig.engine.Timer2_Timer();
-    rig.playGame();
-    EXPECT_EQ(rig.dialogs.texts(), std::vector<std::string>{"Illegal move"});
-    EXPECT_EQ(rig.dialogs.messages[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(morvane::piecePlacement(rig.board), "rnbqkbnr/pppp1ppp/8/4p3/3PP3/8/PPP2PPP/RNBQKBNR");
+    EXPECT_EQ(morvane::piecePlacement(rig.board), "rnbqkbnr/ppp1pppp/8/3P4/8/8/PPPP1PPP/RNBQKBNR");
+    EXPECT_EQ(rig.sound.played, (std::vector<std::string>{rig.dir.file("move.wav"), rig.dir.file("move.wav"),
+                                                          rig.dir.file("capture.wav")}));
 }
 
 TEST(MoveTimer, UnreadableMoveLoadsTheNextGame)
@@ -215,28 +165,7 @@ TEST(MoveTimer, UnreadableMoveLoadsTheNextGame)
     EXPECT_EQ(rig.screen.printed, std::vector<std::string>{"1. c4"});
 }
 
-TEST(MoveTimer, InvalidMoveEndsTheProgram)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 Zz5 2. d4 *\n");
-    rig.engine.Timer2_Timer();
-    rig.playGame();
-    EXPECT_EQ(rig.dialogs.texts(), std::vector<std::string>{"Invalid Move"});
-    EXPECT_EQ(rig.screen.calls.back(), "end");
-}
-
-TEST(MoveTimer, SoundsFollowTheMoves)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 d5 2. exd5 *\n");
-    rig.engine.Timer2_Timer();
-    rig.playGame();
-    const std::string folder = rig.dir.path() + "/";
-    EXPECT_EQ(rig.sound.played,
-              (std::vector<std::string>{folder + "move.wav", folder + "move.wav", folder + "capture.wav"}));
-}
-
-TEST(DefaultIndex, StoresExactPositionsAndTheCount)
+TEST(DefaultIndex, StoresExactPositionsAndTheCountAndReadsThemInExponentForm)
 {
     Rig rig;
     const std::string text = "junk\n[Event \"a\"]\n1. e4 *\n[Event \"b\"]\n1. d4 *\n";
@@ -250,18 +179,13 @@ TEST(DefaultIndex, StoresExactPositionsAndTheCount)
     EXPECT_EQ(rig.settings.get("MatchEnd2", ""), std::to_string(text.size() + 1));
     std::string gone = rig.dir.file("none.pgn");
     EXPECT_FALSE(rig.engine.EnumDefault(gone));
-}
 
-TEST(DefaultIndex, PositionsInExponentFormAreRead)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", threeGames());
-    const std::string end = rig.settings.get("MatchEnd1", "");
-    rig.settings.save("MatchBegin1", "1.0E+00");
-    rig.settings.save("MatchEnd1", std::to_string(std::stod(end) / 10) + "E+01");
+    rig.settings.save("PGNFile", path);
+    rig.settings.save("MatchBegin1", "6.0E+00");
+    rig.settings.save("MatchEnd1", "2.5E+01");
     rig.engine.Timer2_Timer();
     EXPECT_EQ(rig.engine.moveLines().size(), 1u);
-    EXPECT_EQ(rig.screen.labels[1], "  A ");
+    EXPECT_EQ(rig.screen.labels[2], "Event  a ");
 }
 
 } // namespace

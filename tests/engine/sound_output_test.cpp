@@ -1,5 +1,5 @@
-// The QSoundEffect player: returns at once, a new sound replaces the old, a file
-// that cannot be played is silence, and no audio device blocks nothing.
+// The QSoundEffect player returns at once, a new sound replaces the old, and a
+// file that cannot be played, or no audio device, is silence.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -13,35 +13,15 @@
 
 namespace {
 
-// A short mono 8 kHz 16-bit WAV of silence.
-void writeWav(const std::string& path, int milliseconds)
+// Silence as a mono 8 kHz 16-bit WAV.
+void writeWav(const std::string& path, std::uint32_t milliseconds)
 {
-    const std::uint32_t samples = 8000u * static_cast<std::uint32_t>(milliseconds) / 1000u;
-    const std::uint32_t dataBytes = samples * 2;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&out](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&out](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataBytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(8000);
-    u32(16000);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(dataBytes);
-    out << std::string(dataBytes, '\0');
-}
-
-void runEvents(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const std::uint32_t bytes = 16 * milliseconds;
+    const std::uint32_t header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66, 16,   0x00010001,
+                                    8000,       16000,      0x00100002, 0x61746164, bytes};
+    std::ofstream out(path, std::ios::binary); // little-endian words
+    out.write(reinterpret_cast<const char*>(header), sizeof header);
+    out << std::string(bytes, '\0');
 }
 
 TEST(QtSoundOutput, PlaysWithoutWaiting)
@@ -59,7 +39,8 @@ TEST(QtSoundOutput, PlaysWithoutWaiting)
     output.play(move);
     output.play(dir.filePath("missing.wav").toStdString());
     EXPECT_LT(timer.elapsed(), 500);
-    runEvents(100);
+    while (timer.elapsed() < 100)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 } // namespace
