@@ -50,12 +50,12 @@ TEST(QuotedTag, TakesTheTextBetweenTheQuotes)
     EXPECT_EQ(QuotedTagValue(game, "[Site \""), "") << "tag without its closing quote";
 }
 
-TEST(MatchEntry, RunsIntoTheNextGameWhenBlackIsMissing)
+TEST(MatchEntry, EndsAtItsOwnGameWhenBlackIsMissing)
 {
     const std::string file = "[Event \"A\"]\n[White \"W\"]\n1. e4 *\n[Event \"B\"]\n[Black \"K\"]\n1. d4 *\n";
     const auto games = IndexGames(file);
     ASSERT_EQ(games.size(), 2u);
-    EXPECT_EQ(MatchEntryText(file, games[0]), " Event  A  \n White  W  \n1. e4 *\n Event  B  \n Black  K  ");
+    EXPECT_EQ(MatchEntryText(file, games[0]), " Event  A  \n White  W  \n1. e4 *");
     EXPECT_EQ(MatchEntryText(file, games[1]), " Event  B  \n Black  K  ");
     // No Black tag after the last game's Event at all: the entry ends with the file.
     EXPECT_EQ(MatchEntryText("[Event \"C\"]\n1. c4 *", IndexGames("[Event \"C\"]\n1. c4 *")[0]),

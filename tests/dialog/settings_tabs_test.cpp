@@ -131,7 +131,7 @@ TEST(SettingsDialog, ApplyStoresEveryChoiceAndTheNextOpeningShowsIt)
     EXPECT_FALSE(checked(d, "Sound2"));
     EXPECT_EQ(textOf(d, "Label30(1)"), QString::fromStdString(wav));
     EXPECT_EQ(textOf(d, "Location"), QString::fromStdString(pgn));
-    EXPECT_EQ(textOf(d, "Match"), "Match 1 will be played first") << "the list is rebuilt, not read back";
+    EXPECT_EQ(textOf(d, "Match"), "Match 5 will be played first");
 }
 
 TEST(SettingsDialog, AShorterMatchListLeavesNoPairsOfTheLongerOne)
@@ -197,7 +197,7 @@ TEST(SettingsDialog, AnUnsavedGameIsGuardedOnClosing)
     click(dialog.get(), "CmdOk");
     ASSERT_EQ(h.dialogs.messages.size(), 1u);
     EXPECT_EQ(h.dialogs.messages[0].text, "The game is not saved, are you sure you  want to cancel it ?");
-    EXPECT_EQ(h.dialogs.messages[0].buttons, morvane::MsgButtons::YesNo);
+    EXPECT_EQ(h.dialogs.messages[0].buttons, morvane::MsgButtons::YesNoDefaultNo);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->currentTab(), morvane::FrmSettings::PgnImportPage);
     EXPECT_EQ(h.stored("Timer"), "4") << "OK applied before asking";
