@@ -10,7 +10,8 @@
 namespace morvane {
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgButtons { Ok, YesNo, OkCancel, YesNoCancel };
+// YesNoDefaultNo: Yes and No with No as the default button, for a Yes that throws work away.
+enum class MsgButtons { Ok, YesNo, OkCancel, YesNoCancel, YesNoDefaultNo };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 struct FontChoice {

@@ -1,5 +1,7 @@
 #include "file_io.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -38,6 +40,31 @@ std::optional<std::string> readFileBytes(const QString& path, QString* error)
         bytes.assign(rest.constData(), static_cast<std::size_t>(rest.size()));
     }
     return bytes;
+}
+
+FileStamp stampOf(const QString& path, const std::string& bytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return {true, static_cast<qint64>(bytes.size()), info.lastModified().toMSecsSinceEpoch(),
+            QCryptographicHash::hash(view, QCryptographicHash::Sha1)};
+}
+
+std::optional<FileSnapshot> readFileSnapshot(const QString& path, QString* error)
+{
+    if (!QFileInfo::exists(path))
+        return FileSnapshot{};
+    // The time is taken before the bytes: a change while reading then shows as a
+    // change on the next comparison rather than slipping through.
+    const qint64 modified = QFileInfo(path).lastModified().toMSecsSinceEpoch();
+    auto bytes = readFileBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    FileStamp stamp = stampOf(path, *bytes);
+    stamp.modifiedMs = modified;
+    return FileSnapshot{std::move(*bytes), std::move(stamp)};
 }
 
 FileResult replaceFileContents(const QString& path, const std::string& bytes)

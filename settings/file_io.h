@@ -3,6 +3,7 @@
 // beside the target and replaces the target only once it is complete, so a
 // failure (full disk, no permission, a crash) leaves the old file as it was.
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -16,6 +17,28 @@ struct FileResult {
 };
 
 bool isExistingFile(const QString& path);
+
+// What a file held when it was read. Another stamp on a later read means another
+// program changed the file in between; a missing file has its own stamp.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modifiedMs = 0;
+    QByteArray checksum;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+struct FileSnapshot {
+    std::string bytes;
+    FileStamp stamp;
+};
+
+// The stamp of `bytes` as just read from or written to `path`.
+FileStamp stampOf(const QString& path, const std::string& bytes);
+
+// The file's bytes with their stamp, or nothing with `error` set. A missing file
+// gives no bytes and the missing file's stamp.
+std::optional<FileSnapshot> readFileSnapshot(const QString& path, QString* error);
 
 // The file's bytes, or nothing with `error` set.
 std::optional<std::string> readFileBytes(const QString& path, QString* error);

@@ -84,9 +84,6 @@ FrmSettings::FrmSettings(SettingsStore& store, Dialogs& dialogs, QString appPath
     CmdApply_->setObjectName(QStringLiteral("CmdApply"));
     Command8_ = new QPushButton(QStringLiteral("&Cancel"), this);
     Command8_->setObjectName(QStringLiteral("Command8"));
-    // Enter in a text box must not close the dialog behind the user's back.
-    for (QPushButton* b : {CmdOk_, CmdApply_, Command8_})
-        b->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -103,14 +100,21 @@ FrmSettings::FrmSettings(SettingsStore& store, Dialogs& dialogs, QString appPath
     connect(import_, &PgnImportTab::applyAllowed, CmdApply_, &QPushButton::setEnabled);
     connect(import_, &PgnImportTab::editGameClicked, this, &FrmSettings::Command6_Click);
     connect(import_, &PgnImportTab::newGameClicked, this, &FrmSettings::Command7_Click);
-    connect(entry_, &GameEntryTab::fileWritten, this, [this](const QString& path) {
-        // The listed positions must follow the file, or the next edit or Apply cuts
-        // the games in the wrong places.
+    // The listed positions must follow the file, or the next edit or Apply cuts
+    // the games in the wrong places.
+    const auto followFile = [this](const QString& path) {
         if (!import_->currentFile().isEmpty() && QFileInfo(path) == QFileInfo(import_->currentFile()))
             import_->rescan();
-    });
+    };
+    connect(entry_, &GameEntryTab::fileWritten, this, followFile);
+    connect(entry_, &GameEntryTab::fileChangedElsewhere, this, followFile);
     for (LinkLabel* link : findChildren<LinkLabel*>())
         connect(link, &LinkLabel::activated, this, &FrmSettings::lblURL_Click);
+
+    // Enter in a text box must press no button: not close the dialog behind the
+    // user's back, nor open the font dialog from "Time between moves".
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
 
     Form_Load();
     resize(sizeHint().expandedTo(QSize(640, 500)));
@@ -227,7 +231,7 @@ void FrmSettings::Command6_Click()
         dialogs_.message("No games to edit. Please select \"New Game\" or \"PGN import\"", MsgIcon::Critical);
         return;
     }
-    switch (entry_->loadGame(import_->currentFile(), games[static_cast<std::size_t>(entry)])) {
+    switch (entry_->loadGame(import_->currentFile(), games[static_cast<std::size_t>(entry)], import_->listedStamp())) {
     case GameEntryTab::LoadResult::Loaded:
         selectTab(GameEntryPage);
         break;
@@ -258,8 +262,9 @@ bool FrmSettings::Form_QueryUnload()
     if (entry_->isGameSaved())
         return true;
     selectTab(PgnImportPage);
+    // Yes throws the game away, so a hasty Return must not be the one to do it.
     return dialogs_.message("The game is not saved, are you sure you  want to cancel it ?", MsgIcon::Question,
-                            MsgButtons::YesNo) == MsgAnswer::Yes;
+                            MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
 }
 
 void FrmSettings::closeEvent(QCloseEvent* event)

@@ -1,8 +1,7 @@
 #include "game_entry_tab.h"
 
-#include <algorithm>
-
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,7 +28,7 @@ namespace {
 
 const QString kFileNamePrefix = QStringLiteral("File name : ");
 const char* const kPgnFilter = "PGN file (*.pgn);;Text file (*.txt);;Allfiles (*)";
-constexpr const char* kCrLf = "\r\n";
+const QString kCrLf = QStringLiteral("\r\n");
 
 bool isUtf8(const std::string& bytes)
 {
@@ -50,6 +49,13 @@ QPushButton* button(const char* caption, const char* name, QWidget* parent)
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
+}
+
+// The save dialogs offer "*.pgn" first: a name typed without an extension gets it,
+// or the open dialog's default filter would hide the file.
+QString withPgnExtension(const QString& path)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pgn") : path;
 }
 
 } // namespace
@@ -117,6 +123,10 @@ QWidget* GameEntryTab::buildTags()
     connect(Command14_, &QPushButton::clicked, this, &GameEntryTab::Command14_Click);
     connect(Save_, &QPushButton::clicked, this, &GameEntryTab::Save_Click);
     connect(SaveAs_, &QPushButton::clicked, this, &GameEntryTab::SaveAs_Click);
+    // A corrected tag is a change like a new move: it enables saving and is guarded on closing.
+    for (QLineEdit* field : {EventNM_, Site_, DateNM_, White_, Black_})
+        connect(field, &QLineEdit::textEdited, this, &GameEntryTab::markChanged);
+    connect(cmbResult_, &QComboBox::activated, this, &GameEntryTab::markChanged);
     return box;
 }
 
@@ -172,44 +182,80 @@ std::vector<std::string> GameEntryTab::moveLines() const
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(List2_->count()));
     for (int i = 0; i < List2_->count(); ++i)
-        lines.push_back(encoded(List2_->item(i)->text()));
+        lines.push_back(List2_->item(i)->text().toStdString());
     return lines;
 }
 
 void GameEntryTab::rebuildMoveText()
 {
     moveText_.clear();
-    for (const std::string& line : moveLines()) {
-        moveText_ += line;
-        moveText_ += kCrLf;
+    for (int i = 0; i < List2_->count(); ++i)
+        moveText_ += List2_->item(i)->text() + kCrLf;
+}
+
+void GameEntryTab::markChanged()
+{
+    gameSaved_ = false;
+    Save_->setEnabled(true);
+    SaveAs_->setEnabled(true);
+}
+
+bool GameEntryTab::writable(const char* caption, const QString& text)
+{
+    // Every reader finds games by this text, so inside a game it would split it in two.
+    if (text.contains(QLatin1String("[Event "))) {
+        dialogs_.message(std::string("The ") + caption +
+                             " field holds \"[Event \", which would start another game inside this one. "
+                             "Change it, then save again.",
+                         MsgIcon::Critical);
+        return false;
     }
+    // A file keeps one encoding: UTF-8 bytes inside Latin-1 text would show as
+    // garbage there, and the file would then be neither.
+    if (!latin1File_)
+        return true;
+    for (const char32_t c : text.toUcs4()) {
+        if (c <= 0xFF)
+            continue;
+        const QString shown = QString::fromUcs4(&c, 1);
+        dialogs_.message(
+            "The character \"" + shown.toStdString() + "\" (U+" +
+                QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')).toStdString() +
+                ") in the " + caption +
+                " field cannot be written into this file, whose text is in Latin-1. "
+                "Replace it, then save again.",
+            MsgIcon::Critical);
+        return false;
+    }
+    return true;
 }
 
 std::string GameEntryTab::encoded(const QString& text) const
 {
-    if (latin1File_) {
-        const bool fits = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
-        if (fits) {
-            const QByteArray bytes = text.toLatin1();
-            return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        }
-    }
-    return text.toStdString();
+    const QByteArray bytes = latin1File_ ? text.toLatin1() : text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const GameSpan& span)
+GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const GameSpan& span, const FileStamp& listed)
 {
-    QString error;
-    const auto text = readFileBytes(pgnFile, &error);
-    if (!text) {
+    QString error = QStringLiteral("The file does not exist.");
+    auto snapshot = isExistingFile(pgnFile) ? readFileSnapshot(pgnFile, &error) : std::nullopt;
+    if (!snapshot) {
         dialogs_.message("The PGN file could not be read:\r\n" + pgnFile.toStdString() + "\r\n" + error.toStdString(),
                          MsgIcon::Critical);
         return LoadResult::Unreadable;
     }
-    auto cut = CutGame(*text, span);
+    // Positions found in other bytes would cut the game in the wrong places, and
+    // saving would then corrupt the file.
+    if (snapshot->stamp != listed)
+        return LoadResult::FileChanged;
+    const std::string& text = snapshot->bytes;
+    auto cut = CutGame(text, span);
     if (!cut)
         return LoadResult::FileChanged;
-    latin1File_ = !isUtf8(*text);
+    sourceFile_ = pgnFile;
+    sourceStamp_ = snapshot->stamp;
+    latin1File_ = !isUtf8(text);
     textBefore_ = std::move(cut->before);
     textAfter_ = std::move(cut->after);
     const std::string& game = cut->game;
@@ -250,20 +296,22 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
 
 bool GameEntryTab::startNewGame(const QString& pgnFile)
 {
-    std::string before;
-    if (!pgnFile.trimmed().isEmpty() && isExistingFile(pgnFile.trimmed())) {
+    FileSnapshot before;
+    if (!pgnFile.trimmed().isEmpty()) {
         QString error;
-        auto text = readFileBytes(pgnFile.trimmed(), &error);
-        if (!text) {
+        auto snapshot = readFileSnapshot(pgnFile.trimmed(), &error);
+        if (!snapshot) {
             dialogs_.message("The PGN file could not be read:\r\n" + pgnFile.toStdString() + "\r\n" +
                                  error.toStdString(),
                              MsgIcon::Critical);
             return false;
         }
-        before = std::move(*text);
+        before = std::move(*snapshot);
     }
-    latin1File_ = !isUtf8(before);
-    textBefore_ = std::move(before);
+    sourceFile_ = pgnFile.trimmed();
+    sourceStamp_ = before.stamp;
+    latin1File_ = !isUtf8(before.bytes);
+    textBefore_ = std::move(before.bytes);
     textAfter_.clear();
     for (QLineEdit* field : {EventNM_, White_, Black_, DateNM_, Site_})
         field->clear();
@@ -299,9 +347,7 @@ void GameEntryTab::Update_Click()
         List2_->addItem(QString::fromStdString(line));
     rebuildMoveText();
     ++moveNumber_;
-    gameSaved_ = false;
-    Save_->setEnabled(true);
-    SaveAs_->setEnabled(true);
+    markChanged();
     New_Click();
     WhiteMove_->setFocus();
 }
@@ -332,12 +378,9 @@ void GameEntryTab::takeEditorMoves(const std::vector<std::string>& lines)
     moveText_.clear();
     for (const std::string& line : lines) {
         List2_->addItem(QString::fromStdString(line));
-        moveText_ += line;
-        moveText_ += kCrLf;
+        moveText_ += QString::fromStdString(line) + kCrLf;
     }
-    gameSaved_ = false;
-    Save_->setEnabled(true);
-    SaveAs_->setEnabled(true);
+    markChanged();
     New_Click();
 }
 
@@ -348,7 +391,7 @@ void GameEntryTab::Save_Click()
         const auto chosen = dialogs_.saveFile("Choose PGN file", appPath_.toStdString(), kPgnFilter);
         if (!chosen || chosen->empty())
             return;
-        target = QString::fromStdString(*chosen);
+        target = withPgnExtension(QString::fromStdString(*chosen));
         setTarget(target);
     } else {
         target = FileName2_->text().mid(kFileNamePrefix.size() - 1);
@@ -366,13 +409,13 @@ void GameEntryTab::SaveAs_Click()
     const auto chosen = dialogs_.saveFile("Choose PGN file", appPath_.toStdString(), kPgnFilter);
     if (!chosen || chosen->empty())
         return;
-    QString target = QString::fromStdString(*chosen);
+    QString target = withPgnExtension(QString::fromStdString(*chosen));
     DoSave(target);
 }
 
 bool GameEntryTab::DoSave(QString& fileName)
 {
-    if (moveText_.empty()) {
+    if (moveText_.isEmpty()) {
         dialogs_.message("There are no moves in this game, it can't be saved", MsgIcon::Critical);
         return false;
     }
@@ -381,6 +424,13 @@ bool GameEntryTab::DoSave(QString& fileName)
     if (incomplete && dialogs_.message("Games Information is incomplete, are you sure you want to save it?",
                                        MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;
+    const std::pair<const char*, QLineEdit*> fields[] = {
+        {"Event", EventNM_}, {"Site", Site_}, {"Date", DateNM_}, {"White Player", White_}, {"Black Player", Black_}};
+    for (const auto& [caption, field] : fields)
+        if (!writable(caption, field->text()))
+            return false;
+    if (!writable("Moves", moveText_))
+        return false;
     PgnGame game;
     game.event = encoded(EventNM_->text());
     game.site = encoded(Site_->text());
@@ -388,19 +438,45 @@ bool GameEntryTab::DoSave(QString& fileName)
     game.white = encoded(White_->text());
     game.black = encoded(Black_->text());
     game.result = ResultForChoice(cmbResult_->currentIndex());
-    game.moveText = moveText_;
+    game.moveText = encoded(moveText_);
     fileName = fileName.trimmed();
-    const FileResult written = replaceFileContents(fileName, PgnFileText(textBefore_, game, textAfter_));
+    if (changedSinceRead(fileName))
+        return false;
+    const std::string bytes = PgnFileText(textBefore_, game, textAfter_);
+    const FileResult written = replaceFileContents(fileName, bytes);
     if (!written.ok) {
         dialogs_.message("The game could not be saved to\r\n" + fileName.toStdString() + "\r\n" +
                              written.error.toStdString() + "\r\nThe file was left as it was.",
                          MsgIcon::Critical);
         return false;
     }
+    // The file now holds TextBefore, this game and TextAfter, so the next save may
+    // replace it again.
+    sourceFile_ = fileName;
+    sourceStamp_ = stampOf(fileName, bytes);
     Save_->setEnabled(false);
     setTarget(fileName);
     gameSaved_ = true;
     emit fileWritten(fileName);
+    return true;
+}
+
+// Writing TextBefore and TextAfter over a file another program has changed since
+// they were read would silently undo that program's changes.
+bool GameEntryTab::changedSinceRead(const QString& fileName)
+{
+    if (sourceFile_.isEmpty() || QFileInfo(fileName) != QFileInfo(sourceFile_))
+        return false;
+    QString error;
+    const auto now = readFileSnapshot(fileName, &error);
+    if (now && now->stamp == sourceStamp_)
+        return false;
+    dialogs_.message("The PGN file\r\n" + fileName.toStdString() +
+                         "\r\nhas changed since this game was read from it, so the game was not saved and the file "
+                         "was left as it is. The games are listed again now; what you entered is kept and can be "
+                         "saved with Save As, or use Edit Game or New Game to start from the file as it is now.",
+                     MsgIcon::Critical);
+    emit fileChangedElsewhere(fileName);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "file_io.h"
 #include "game_editor_launcher.h"
 #include "game_index.h"
 
@@ -27,8 +28,9 @@ public:
     GameEntryTab(Dialogs& dialogs, QString appPath, GameEditorLauncher editor, QWidget* parent = nullptr);
 
     enum class LoadResult { Loaded, Unreadable, FileChanged };
-    // Edit Game: game `span` of `pgnFile`, with the file's text around it kept for saving.
-    LoadResult loadGame(const QString& pgnFile, const GameSpan& span);
+    // Edit Game: game `span` of `pgnFile`, with the file's text around it kept for
+    // saving. `listed` is the file as it was when `span` was found.
+    LoadResult loadGame(const QString& pgnFile, const GameSpan& span, const FileStamp& listed);
     // New Game: a game to be appended to `pgnFile` (may be empty: the file is chosen on saving).
     bool startNewGame(const QString& pgnFile);
 
@@ -50,25 +52,34 @@ public:
 signals:
     // A save replaced or created this file.
     void fileWritten(const QString& path);
+    // A save was refused: another program changed this file since it was read.
+    void fileChangedElsewhere(const QString& path);
 
 private:
     QWidget* buildTags();
     QWidget* buildMoves();
     void rebuildMoveText();
     std::vector<std::string> moveLines() const;
+    // Refuses, with a message naming it, a field that cannot be written as typed.
+    bool writable(const char* caption, const QString& text);
     std::string encoded(const QString& text) const;
+    void markChanged();
     void showMoveNumber();
     void setTarget(const QString& path);
+    bool changedSinceRead(const QString& fileName);
 
     Dialogs& dialogs_;
     QString appPath_;
     GameEditorLauncher editor_;
 
-    std::string moveText_; // every listed move line followed by CR LF
+    QString moveText_; // every listed move line followed by CR LF
     bool gameSaved_ = true;
     int moveNumber_ = 1;
     std::string textBefore_;
     std::string textAfter_;
+    // The file TextBefore and TextAfter were read from, and what it held then.
+    QString sourceFile_;
+    FileStamp sourceStamp_;
     std::string resultTag_;
     bool latin1File_ = false; // the surrounding text is not UTF-8: write fields the same way
 

@@ -1,5 +1,7 @@
 #include "game_text.h"
 
+#include <algorithm>
+
 #include "move_line.h"
 
 namespace morvane {
@@ -20,9 +22,14 @@ std::string MatchEntryText(std::string_view fileText, const GameSpan& span)
     if (span.begin < 1 || static_cast<std::size_t>(span.begin - 1) >= fileText.size())
         return {};
     const auto start = static_cast<std::size_t>(span.begin - 1);
-    std::size_t stop = fileText.size();
-    if (const auto black = fileText.find("[Black ", start); black != std::string_view::npos)
-        if (const auto close = fileText.find(']', black); close != std::string_view::npos)
+    // Never past the game's own end: a file of games without Black tags would
+    // otherwise give every row the rest of the file, and painting the list stalls.
+    const std::size_t gameEnd =
+        span.end > span.begin ? std::min(fileText.size(), static_cast<std::size_t>(span.end - 1)) : fileText.size();
+    const std::string_view game = fileText.substr(0, gameEnd);
+    std::size_t stop = gameEnd;
+    if (const auto black = game.find("[Black ", start); black != std::string_view::npos)
+        if (const auto close = game.find(']', black); close != std::string_view::npos)
             stop = close + 1;
     std::string entry(fileText.substr(start, stop - start));
     blankDelimiters(entry);
@@ -46,11 +53,16 @@ std::string QuotedTagValue(std::string_view gameText, std::string_view opening)
     const auto p = gameText.find(opening);
     if (p == std::string_view::npos)
         return {};
-    const auto from = p + opening.size();
-    const auto close = gameText.find('"', from);
-    if (close == std::string_view::npos)
-        return {};
-    return std::string(gameText.substr(from, close - from));
+    std::string value;
+    for (auto i = p + opening.size(); i < gameText.size(); ++i) {
+        const char c = gameText[i];
+        if (c == '"')
+            return value;
+        if (c == '\\' && i + 1 < gameText.size() && (gameText[i + 1] == '"' || gameText[i + 1] == '\\'))
+            ++i;
+        value += gameText[i];
+    }
+    return {};
 }
 
 std::optional<std::string> ResultTagValue(std::string_view gameText)

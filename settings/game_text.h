@@ -13,7 +13,7 @@ namespace morvane {
 
 // The tags from the game's "[Event " up to the "]" that closes the first "[Black "
 // after it, with every "[", "]" and double quote turned into a blank. A game with
-// no such Black tag (or no "]" after it) runs to the end of the file.
+// no such Black tag (or no "]" after it) runs to its own end.
 std::string MatchEntryText(std::string_view fileText, const GameSpan& span);
 
 struct GameCut {
@@ -26,8 +26,9 @@ struct GameCut {
 // (the file changed after it was indexed).
 std::optional<GameCut> CutGame(std::string_view fileText, const GameSpan& span);
 
-// The value of `opening` (for example "[White \"") up to the next double quote;
-// empty when the tag or its closing quote is missing.
+// The value of `opening` (for example "[White \"") up to the next double quote
+// that no backslash escapes, escapes undone; empty when the tag or its closing
+// quote is missing.
 std::string QuotedTagValue(std::string_view gameText, std::string_view opening);
 
 // The Result tag's value as the entry tab reads it: the text after "[Result" up to

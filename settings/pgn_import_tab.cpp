@@ -118,6 +118,11 @@ void PgnImportTab::load()
     }
     setCurrentFile(currentFile_);
     GetGames(currentFile_);
+    // Apply stores the selected entry, so opening on the first one would quietly
+    // replace the stored choice at the next OK.
+    const double first = numericValue(config_.get("FirstGame", "1"));
+    if (first >= 1 && first <= model_->rowCount())
+        List1_->setCurrentIndex(model_->index(static_cast<int>(first) - 1));
 }
 
 void PgnImportTab::GetGames(QString& fileName)
@@ -126,14 +131,15 @@ void PgnImportTab::GetGames(QString& fileName)
         return;
     fileName = fileName.trimmed();
     QString error;
-    auto bytes = readFileBytes(fileName, &error);
-    if (!bytes) {
+    auto snapshot = readFileSnapshot(fileName, &error);
+    if (!snapshot) {
         model_->clear();
         dialogs_.message("The PGN file could not be read:\r\n" + fileName.toStdString() + "\r\n" + error.toStdString(),
                          MsgIcon::Critical);
         return;
     }
-    auto text = std::make_shared<const std::string>(std::move(*bytes));
+    listedStamp_ = snapshot->stamp;
+    auto text = std::make_shared<const std::string>(std::move(snapshot->bytes));
     std::vector<GameSpan> found = IndexGames(*text);
     if (found.empty()) {
         model_->clear();

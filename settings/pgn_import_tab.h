@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "file_io.h"
 #include "game_index.h"
 
 class QLabel;
@@ -37,6 +38,8 @@ public:
 
     const QString& currentFile() const { return currentFile_; }
     const std::vector<GameSpan>& games() const;
+    // The listed file as it was scanned: the positions hold for these bytes only.
+    const FileStamp& listedStamp() const { return listedStamp_; }
     int selectedEntry() const; // -1 when none
     // Lists the current file again, keeping the selected entry where it still exists.
     void rescan();
@@ -53,6 +56,7 @@ private:
     Dialogs& dialogs_;
     QString appPath_;
     QString currentFile_;
+    FileStamp listedStamp_;
     MatchListModel* model_ = nullptr;
 
     QListView* List1_ = nullptr;

@@ -13,7 +13,13 @@ void appendTag(std::string& out, const char* name, const std::string& value)
     out += '[';
     out += name;
     out += " \"";
-    out += value;
+    // Escaped, a quote or backslash in a name cannot close the tag early and let
+    // the rest of the name be read as tags of its own.
+    for (const char c : value) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
     out += "\"]";
     out += kCrLf;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The layout the game-entry tab writes: the file's text before the game, the game
 // with six tags and its move lines, the file's text after it. Everything is bytes;
-// nothing is escaped.
+// a double quote or backslash in a tag value is written behind a backslash.
 
 #include <string>
 

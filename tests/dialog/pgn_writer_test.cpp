@@ -27,11 +27,11 @@ TEST(GameText, ResultTagQuotedTagsAndTheListEntry)
     EXPECT_EQ(QuotedTagValue(tags, "[Black \""), "") << "absent tag";
     EXPECT_EQ(QuotedTagValue(tags, "[Site \""), "") << "tag without its closing quote";
 
-    // An entry runs up to the next Black tag, into the next game when its own is missing.
+    // An entry ends at its own game's end when its Black tag is missing.
     const std::string file = "[Event \"A\"]\n[White \"W\"]\n1. e4 *\n[Event \"B\"]\n[Black \"K\"]\n1. d4 *\n";
     const auto games = IndexGames(file);
     ASSERT_EQ(games.size(), 2u);
-    EXPECT_EQ(MatchEntryText(file, games[0]), " Event  A  \n White  W  \n1. e4 *\n Event  B  \n Black  K  ");
+    EXPECT_EQ(MatchEntryText(file, games[0]), " Event  A  \n White  W  \n1. e4 *");
     EXPECT_EQ(MatchEntryText(file, games[1]), " Event  B  \n Black  K  ");
     EXPECT_EQ(MatchEntryText("[Event \"C\"]\n1. c4 *", IndexGames("[Event \"C\"]\n1. c4 *")[0]),
               " Event  C  \n1. c4 *");

@@ -123,7 +123,7 @@ TEST(SettingsDialog, ApplyStoresEveryChoiceAndTheNextOpeningShowsIt)
                  {"lblFontTest", "DejaVu Serif\nSize = 10.5"},
                  {"Label30(1)", wav},
                  {"Location", pgn},
-                 {"Match", "Match 1 will be played first"}}, // the list is rebuilt, not read back
+                 {"Match", "Match 5 will be played first"}}, // the stored first game stays chosen
                 {{"Random", true}, {"HideMoveList", true}, {"rotate", true}, {"Mute", true}, {"Sound2", false}});
     EXPECT_TRUE(child(d, "Image1(3)")->isVisible());
     EXPECT_FALSE(child(d, "Image1(0)")->isVisible());
@@ -174,7 +174,7 @@ TEST(SettingsDialog, AnUnsavedGameIsGuardedOnClosing)
     QTest::keyClick(dialog.get(), Qt::Key_Escape); // the same guard
     EXPECT_EQ(h.dialogs.texts(), std::vector<std::string>(2, "The game is not saved, are you sure you  want to "
                                                              "cancel it ?"));
-    EXPECT_EQ(h.dialogs.messages[0].buttons, morvane::MsgButtons::YesNo);
+    EXPECT_EQ(h.dialogs.messages[0].buttons, morvane::MsgButtons::YesNoDefaultNo);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->currentTab(), morvane::FrmSettings::PgnImportPage);
     EXPECT_EQ(h.stored("Timer"), "4") << "OK applied before asking";

@@ -32,7 +32,8 @@ public:
             answers.pop_front();
             return a;
         }
-        return buttons == morvane::MsgButtons::YesNo || buttons == morvane::MsgButtons::YesNoCancel
+        return buttons == morvane::MsgButtons::YesNo || buttons == morvane::MsgButtons::YesNoCancel ||
+                       buttons == morvane::MsgButtons::YesNoDefaultNo
                    ? morvane::MsgAnswer::Yes
                    : morvane::MsgAnswer::Ok;
     }
