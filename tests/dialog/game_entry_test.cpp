@@ -91,7 +91,7 @@ TEST_F(GameEntry, EditingTheFirstOfTwoGamesRewritesItInPlace)
     EXPECT_EQ(textOf(dialog.get(), "DateNM"), "2020.01.01");
     EXPECT_EQ(textOf(dialog.get(), "cmbResult"), "White Wins");
     EXPECT_EQ(textOf(dialog.get(), "FileName2"), QString::fromStdString("File name : " + file));
-    EXPECT_EQ(listed(dialog.get()), (std::vector<std::string>{"1. e4            e5", "2. Nf3          1-0"}));
+    EXPECT_EQ(listed(dialog.get()), (std::vector<std::string>{"1. e4            e5", "2. Nf3     "}));
     EXPECT_EQ(textOf(dialog.get(), "MoveNum"), "3.");
     EXPECT_FALSE(child(dialog.get(), "Save")->isEnabled()) << "nothing changed yet";
 
@@ -103,7 +103,7 @@ TEST_F(GameEntry, EditingTheFirstOfTwoGamesRewritesItInPlace)
     EXPECT_EQ(h.dialogs.messages[0].text.substr(0, 8), "Caution.");
     const std::string expected = "\r\n\r\n[Event \"A\"]\r\n[Site \"S\"]\r\n[Date \"2020.01.01\"]\r\n[White \"Wx\"]\r\n"
                                  "[Black \"B\"]\r\n[Result \"1-0\"]\r\n"
-                                 "1. e4            e5\r\n2. Nf3          1-0\r\n3. Bc4          Nc6\r\n 1-0\r\n"
+                                 "1. e4            e5\r\n2. Nf3     \r\n3. Bc4          Nc6\r\n 1-0\r\n"
                                  "\n[Event \"Second\"]\n[Site \"S2\"]\n[Date \"D2\"]\n[White \"W2\"]\n[Black \"B2\"]\n"
                                  "[Result \"0-1\"]\n\n1. d4 d5 0-1\n\r\n";
     EXPECT_EQ(readBytes(file), expected);
