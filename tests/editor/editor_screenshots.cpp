@@ -75,6 +75,9 @@ int main(int argc, char** argv)
         for (int i = 0; i < 36; ++i)
             next->click();
         ok &= save(editor, QDir(out).filePath(QStringLiteral("editor_mid_navigation_style%1.png").arg(style)));
+        // The board grows with the window and must stay sharp there.
+        editor.resize(editor.size() * 2);
+        ok &= save(editor, QDir(out).filePath(QStringLiteral("editor_large_style%1.png").arg(style)));
         QFile::remove(QDir(out).filePath(QStringLiteral("editor-shot.db")));
     }
 
