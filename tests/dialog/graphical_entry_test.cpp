@@ -2,7 +2,6 @@
 // moves keep their pairs and their result through the editor, and the
 // editor's promotion sound reaches the program's sound output.
 
-#include <QListView>
 #include <QListWidget>
 #include <QTimer>
 
@@ -74,16 +73,6 @@ protected:
         EXPECT_TRUE(opened);
     }
 
-    // Lists `file` through PGN Import and loads game `row` with Edit Game.
-    void editGame(QWidget* dialog, const std::string& file, int row)
-    {
-        h.dialogs.files.push_back(file);
-        click(dialog, "Command9");
-        auto* list = child<QListView>(dialog, "List1");
-        list->setCurrentIndex(list->model()->index(row, 0));
-        click(dialog, "Command6");
-    }
-
     DialogHarness h;
     RecordingOutput output;
     morvane::MemorySettings settings;
@@ -121,7 +110,9 @@ TEST_F(GraphicalEntry, AGameThatEndedAfterWhitesMoveIsContinuedByBlack)
     writeBytes(file, "[Event \"E\"]\n[Site \"S\"]\n[Date \"D\"]\n[White \"W\"]\n[Black \"B\"]\n\n"
                      "1. e4 e5 2. Nf3 1-0\n");
     auto dialog = open();
-    editGame(dialog.get(), file, 0);
+    h.dialogs.files.push_back(file);
+    click(dialog.get(), "Command9");
+    click(dialog.get(), "Command6");
     EXPECT_EQ(listed(dialog.get()).back(), "2. Nf3     ");
     EXPECT_EQ(textOf(dialog.get(), "cmbResult"), "White Wins");
 
