@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "frm_promote.h"
 #include "image_set.h"
@@ -21,6 +22,7 @@ namespace morvane {
 namespace {
 
 constexpr const char* kErrorText = "An Error Happenned";
+constexpr const char* kDiscardQuestion = "The moves you entered in this game will be lost. Close the editor anyway?";
 constexpr std::array<const char*, 4> kNavigateCaptions = {"<<", "<", ">", ">>"};
 constexpr int kLabelWidth = 96;
 constexpr int kLabelHeight = 20;
@@ -29,6 +31,29 @@ QString arrayName(const char* name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
+
+// Holds the board as the largest square that fits, centred, so that the board
+// grows with the window and is drawn afresh at its new size.
+class BoardFrame : public QWidget {
+public:
+    BoardFrame(QWidget* board, QWidget* parent) : QWidget(parent), board_(board)
+    {
+        board_->setParent(this);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    QSize sizeHint() const override { return board_->sizeHint(); }
+    QSize minimumSizeHint() const override { return board_->sizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent*) override
+    {
+        const int side = std::min(width(), height());
+        board_->setGeometry((width() - side) / 2, (height() - side) / 2, side, side);
+    }
+
+private:
+    QWidget* board_;
+};
 
 QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
 {
@@ -58,7 +83,6 @@ void FrmGE::createControls()
     GE = new quill::Varnel(this);
     GE->setObjectName(QStringLiteral("GE"));
     GE->setEnableDrag(true);
-    GE->setFixedSize(GE->sizeHint());
     connect(GE, &quill::Varnel::PieceDrop, this, &FrmGE::GE_PieceDrop);
 
     // The lists hold the moves; the two-column view beside the board shows them.
@@ -128,10 +152,9 @@ void FrmGE::createControls()
     Picture2->hide();
 
     auto* left = new QVBoxLayout;
-    left->addWidget(GE);
+    left->addWidget(new BoardFrame(GE, this), 1);
     left->addWidget(Picture2);
     left->addWidget(Picture1);
-    left->addStretch();
 
     auto* view = new QHBoxLayout;
     view->setSpacing(0);
@@ -151,9 +174,8 @@ void FrmGE::createControls()
     right->addLayout(closing);
 
     auto* main = new QHBoxLayout(this);
-    main->addLayout(left);
+    main->addLayout(left, 1);
     main->addLayout(right);
-    main->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void FrmGE::Form_Load()
@@ -376,23 +398,39 @@ void FrmGE::Command1_Click()
 
 // ---- Closing
 
-void FrmGE::OK_Click()
+std::vector<std::string> FrmGE::listedMoveLines() const
 {
     const auto san = [](const QListWidgetItem* item) {
         const QString text = item->text();
         return text.mid(text.indexOf(QLatin1Char('.')) + 1).trimmed().toLatin1().toStdString();
     };
-    moveLines_.clear();
+    std::vector<std::string> lines;
     for (int i = 0; i < List1->count(); ++i) {
         const std::string black = i < List2->count() ? san(List2->item(i)) : std::string();
-        moveLines_.push_back(moveLine(i + 1, san(List1->item(i)), black));
+        lines.push_back(moveLine(i + 1, san(List1->item(i)), black));
     }
+    return lines;
+}
+
+void FrmGE::OK_Click()
+{
+    moveLines_ = listedMoveLines();
     accept();
 }
 
 void FrmGE::Command2_Click()
 {
     reject();
+}
+
+void FrmGE::reject()
+{
+    // Esc and the close box end here too: moves entered since the editor opened
+    // are only thrown away when the user says so.
+    if (listedMoveLines() != openedWith_ &&
+        dialogs_.message(kDiscardQuestion, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    QDialog::reject();
 }
 
 std::optional<std::vector<std::string>> FrmGE::editGame(const std::vector<std::string>& moveLines, Dialogs& dialogs,

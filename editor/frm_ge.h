@@ -89,6 +89,9 @@ public:
     void Command2_Click();
     void Timer2_Timer();
 
+    // Cancel, Esc and the close box: asks first when the moves were changed.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -114,6 +117,8 @@ private:
     void cutLists(int whiteMoves, int blackMoves);
     bool hasCastled(const QListWidget* list, int moves) const;
     int totalMoves() const;
+    // The lists as the move lines OK hands back.
+    std::vector<std::string> listedMoveLines() const;
 
     Dialogs& dialogs_;
     EditorServices services_;
@@ -148,6 +153,7 @@ private:
     int selectedHalfMove_ = 0;
     int loadCursor_ = 0;
     std::vector<std::string> moveLines_;
+    std::vector<std::string> openedWith_;
 };
 
 } // namespace morvane

@@ -37,11 +37,16 @@ void FrmGE::loadMoveLines(const std::vector<std::string>& moveLines)
         const MoveFields fields = moveFields(moveLines[i]);
         const int number = static_cast<int>(i) + 1;
         List1->addItem(item(number, fields.white));
-        if (!fields.black.empty())
-            List2->addItem(item(number, fields.black));
+        // A result marker in Black's field ends the game: it is no move.
+        const std::string black = isTerminationMarker(fields.black) ? std::string() : fields.black;
+        // An empty Black field keeps its item, or every later Black move would move
+        // up a line; only the last line's is left out, so that Black is to move.
+        if (!black.empty() || i + 1 < moveLines.size())
+            List2->addItem(item(number, black));
     }
     loadCursor_ = 0;
     UpdateDoubleList();
+    openedWith_ = listedMoveLines();
     if (List1->count() > 0) {
         setEditing(false);
         Timer2->start();
@@ -63,6 +68,8 @@ void FrmGE::setEditing(bool on)
 {
     // While a game is replayed onto the board, nothing may change it or the history.
     GE->setEnabled(on);
+    PicList->setEnabled(on);
+    ListScroll->setEnabled(on);
     Undo->setEnabled(on && currentPosition_ > 0);
     Command1->setEnabled(on);
     for (QPushButton* button : CmdNavigate)
@@ -112,6 +119,8 @@ void FrmGE::stopLoading(int whiteMoves, int blackMoves)
 {
     // The moves before the one that cannot be read stay, and can be edited on.
     cutLists(whiteMoves, blackMoves);
+    // The user was told; what is left is what the editor opened with.
+    openedWith_ = listedMoveLines();
     loadCursor_ = List1->count();
     endLoading();
 }

@@ -27,7 +27,8 @@ void setColours(QLabel* label, QPalette::ColorRole background, QPalette::ColorRo
 
 bool FrmGE::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    // A disabled label takes no clicks, whatever route the mouse event took.
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QWidget*>(watched)->isEnabled()) {
         for (int i = 1; i <= kViewRows; ++i) {
             if (watched == lblWhiteList[static_cast<std::size_t>(i)]) {
                 lblWhiteList_Click(i);

@@ -138,7 +138,11 @@ public:
     void openSettings(bool onImportTab)
     {
         if (!dialog_) {
-            dialog_ = std::make_unique<FrmSettings>(store_, settingsDialogs_, QString::fromStdString(state_.appPath));
+            FrmSettings::Services services;
+            // The editor's promotion sound goes where the Saver's move sounds go.
+            services.playMoveSound = [this](int kind) { sounds_.PlayMoveSound(kind); };
+            dialog_ = std::make_unique<FrmSettings>(store_, settingsDialogs_, QString::fromStdString(state_.appPath),
+                                                    std::move(services));
             settingsDialogs_.setOwner(dialog_.get());
             QObject::connect(dialog_.get(), &FrmSettings::closed, &app_, &QCoreApplication::quit);
         }

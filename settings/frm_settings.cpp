@@ -57,6 +57,7 @@ FrmSettings::FrmSettings(SettingsStore& store, Dialogs& dialogs, QString appPath
         services_.editGame = [this](const std::vector<std::string>& moveLines) {
             EditorServices editor;
             editor.config = &config_;
+            editor.playMoveSound = services_.playMoveSound;
             return FrmGE::editGame(moveLines, dialogs_, editor, this);
         };
     if (!services_.playSound) {

@@ -34,6 +34,9 @@ public:
         GameEditorLauncher editGame;
         std::function<void(const QString& address)> openUrl;
         std::function<void(const QString& wavFile)> playSound;
+        // The program's move sounds (kind 1 move), which the game editor plays for a
+        // promotion; empty: the editor is silent.
+        std::function<void(int kind)> playMoveSound;
     };
 
     // `appPath` is the data folder, ending in a separator. The store is read at once.

@@ -269,12 +269,16 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
     Black_->setText(decoded(QuotedTagValue(game, "[Black \"")));
     Site_->setText(decoded(QuotedTagValue(game, "[Site \"")));
     DateNM_->setText(decoded(QuotedTagValue(game, "[Date \"")));
-    if (auto result = ResultTagValue(game))
-        resultTag_ = std::move(*result);
-    const char* const markers[] = {"1-0", "0-1", "1/2-1/2", "*"};
-    for (int i = 0; i < 4; ++i)
-        if (resultTag_ == markers[i])
-            cmbResult_->setCurrentIndex(i);
+    const auto ownResult = ResultTagValue(game);
+    if (ownResult)
+        resultTag_ = *ownResult;
+    const auto showResult = [this](const std::string& result) {
+        const char* const markers[] = {"1-0", "0-1", "1/2-1/2", "*"};
+        for (int i = 0; i < 4; ++i)
+            if (result == markers[i])
+                cmbResult_->setCurrentIndex(i);
+    };
+    showResult(resultTag_);
     setTarget(pgnFile);
 
     const CleanResult cleaned = CleanPGN(game);
@@ -283,6 +287,16 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
     std::vector<std::string> lines;
     std::string gameResult;
     ListMoves(cleaned.text, lines, gameResult, resultTag_);
+    // A game that ended after White's move has its marker in Black's field: it is the
+    // result, not a move, or the editor makes Black's move of it and a save writes it twice.
+    if (!lines.empty()) {
+        const MoveLineFields last = SplitMoveLine(lines.back());
+        if (isTerminationMarker(last.black)) {
+            lines.back() = MoveLine(last.numberCaption, last.white, "");
+            if (!ownResult)
+                showResult(last.black);
+        }
+    }
     List2_->clear();
     for (const std::string& line : lines)
         List2_->addItem(decoded(line));

@@ -158,6 +158,8 @@ private:
     QPointF unitsInSquare(int index, const QPointF& pixel) const;
     bool acceptsInput() const;
     void checkSquare(int square) const;
+    // A press of the mouse on `square`: a drag start, or MouseDown.
+    void pressSquare(int square, QMouseEvent* event);
     void runPlatformDrag();
     void dropUnderPointer(const QPointF& pixel);
 

@@ -173,6 +173,11 @@ void Varnel::mousePressEvent(QMouseEvent* event)
     // Like a square view, the pressed square keeps the mouse until every button is up.
     pressedSquare_ = square;
     clickAllowed_ = true;
+    pressSquare(square, event);
+}
+
+void Varnel::pressSquare(int square, QMouseEvent* event)
+{
     reportPress(square, buttonCode(event->button()), shiftCode(event->modifiers()),
                 unitsInSquare(square, event->position()));
     if (dragging_ && dragSource_ == square && enableDrag_ && event->button() == Qt::LeftButton)
@@ -219,6 +224,10 @@ void Varnel::mouseDoubleClickEvent(QMouseEvent* event)
     pressedSquare_ = square;
     clickAllowed_ = false; // the release that follows a double-click is no click
     reportDoubleClick(square);
+    // The window system delivers a quick second press as this event alone; it must
+    // still pick the piece up, or a user who clicks and then drags moves nothing.
+    if (enableDrag_)
+        pressSquare(square, event);
 }
 
 void Varnel::dropUnderPointer(const QPointF& pixel)

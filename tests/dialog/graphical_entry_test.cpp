@@ -1,0 +1,144 @@
+// The game-entry tab and the program's own game editor together: a game's
+// moves keep their pairs and their result through the editor, and the
+// editor's promotion sound reaches the program's sound output.
+
+#include <QListWidget>
+#include <QTimer>
+
+#include <sstream>
+
+#include "board_model.h"
+#include "dialog_harness.h"
+#include "frm_ge.h"
+#include "memory_settings.h"
+#include "move_sounds.h"
+#include "varnel.h"
+
+using namespace testutil;
+
+namespace {
+
+class RecordingOutput : public morvane::SoundOutput {
+public:
+    std::vector<std::string> played;
+    void play(const std::string& path) override { played.push_back(path); }
+};
+
+std::vector<std::string> listed(QWidget* dialog)
+{
+    std::vector<std::string> lines;
+    auto* list = child<QListWidget>(dialog, "List2");
+    for (int i = 0; i < list->count(); ++i)
+        lines.push_back(list->item(i)->text().toStdString());
+    return lines;
+}
+
+int square(const std::string& name)
+{
+    return quill::SquareIndex(name[0] - 'a' + 1, 9 - (name[1] - '0'));
+}
+
+class GraphicalEntry : public ::testing::Test {
+protected:
+    std::unique_ptr<morvane::FrmSettings> open()
+    {
+        morvane::FrmSettings::Services services;
+        services.openUrl = [](const QString&) {};
+        services.playSound = [](const QString&) {};
+        services.playMoveSound = [this](int kind) { sounds.PlayMoveSound(kind); };
+        auto dialog = std::make_unique<morvane::FrmSettings>(*h.store, h.dialogs, QString::fromStdString(h.appPath),
+                                                             std::move(services));
+        dialog->show();
+        return dialog;
+    }
+
+    // Graphical Entry: lets the editor replay the listed moves, drags "e2e4 ..."
+    // on its board and presses its OK.
+    void graphicalEntry(QWidget* dialog, const std::string& drags)
+    {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* editor = qobject_cast<morvane::FrmGE*>(QApplication::activeModalWidget());
+            ASSERT_NE(editor, nullptr);
+            opened = true;
+            editor->finishLoading();
+            std::istringstream in(drags);
+            for (std::string m; in >> m;) {
+                editor->board().reportPress(square(m.substr(0, 2)), quill::Varnel::kLeftButton, 0);
+                editor->board().reportDrop(square(m.substr(2, 2)));
+            }
+            QTest::mouseClick(editor->findChild<QPushButton*>("OK"), Qt::LeftButton);
+        });
+        click(dialog, "Command14");
+        EXPECT_TRUE(opened);
+    }
+
+    DialogHarness h;
+    RecordingOutput output;
+    morvane::MemorySettings settings;
+    morvane::MoveSounds sounds{settings, output, "/data/"};
+};
+
+TEST_F(GraphicalEntry, MovesTypedAfterAWhiteOnlyLineKeepTheirPairsThroughTheEditor)
+{
+    const std::string file = h.path("best.pgn");
+    writeBytes(file, readBytes(dataPgn("100_best_games.pgn")));
+    auto dialog = open();
+    h.dialogs.files.push_back(file);
+    click(dialog.get(), "Command9");
+    click(dialog.get(), "Command7");
+    graphicalEntry(dialog.get(), "e2e4 e7e5 g1f3 b8c6 f1b5");
+    type(dialog.get(), "WhiteMove", "d3");
+    type(dialog.get(), "BlackMove", "Nf6");
+    click(dialog.get(), "Update");
+    const std::vector<std::string> entered = listed(dialog.get());
+    ASSERT_EQ(entered.size(), 4u);
+    EXPECT_EQ(entered[3], "4. d3           Nf6");
+
+    graphicalEntry(dialog.get(), "");
+    EXPECT_EQ(listed(dialog.get()), entered);
+    click(dialog.get(), "Save");
+    std::string movetext;
+    for (const std::string& line : entered)
+        movetext += line + "\r\n";
+    EXPECT_NE(readBytes(file).find(movetext + " \r\n"), std::string::npos);
+}
+
+TEST_F(GraphicalEntry, AGameThatEndedAfterWhitesMoveIsContinuedByBlack)
+{
+    const std::string file = h.path("ended.pgn");
+    writeBytes(file, "[Event \"E\"]\n[Site \"S\"]\n[Date \"D\"]\n[White \"W\"]\n[Black \"B\"]\n\n"
+                     "1. e4 e5 2. Nf3 1-0\n");
+    auto dialog = open();
+    h.dialogs.files.push_back(file);
+    click(dialog.get(), "Command9");
+    click(dialog.get(), "Command6");
+    EXPECT_EQ(listed(dialog.get()).back(), "2. Nf3     ");
+    EXPECT_EQ(textOf(dialog.get(), "cmbResult"), "White Wins");
+
+    graphicalEntry(dialog.get(), "b8c6");
+    EXPECT_EQ(listed(dialog.get()).back(), "2. Nf3          Nc6");
+    click(dialog.get(), "Save");
+    // Once in the Result tag, once after the moves.
+    const std::string saved = readBytes(file);
+    std::size_t markers = 0;
+    for (std::size_t at = saved.find("1-0"); at != std::string::npos; at = saved.find("1-0", at + 1))
+        ++markers;
+    EXPECT_EQ(markers, 2u) << saved;
+}
+
+TEST_F(GraphicalEntry, TheEditorsPromotionSoundIsTheProgramsMoveSound)
+{
+    auto dialog = open();
+    click(dialog.get(), "Command7");
+    for (const auto& [white, black] : std::vector<std::pair<QString, QString>>{
+             {"h4", "g5"}, {"hxg5", "h6"}, {"gxh6", "e6"}, {"h7", "Be7"}, {"hxg8=Q", "Rxg8"}}) {
+        type(dialog.get(), "WhiteMove", white);
+        type(dialog.get(), "BlackMove", black);
+        click(dialog.get(), "Update");
+    }
+    graphicalEntry(dialog.get(), "");
+    EXPECT_EQ(output.played, std::vector<std::string>{"/data/move.wav"});
+}
+
+} // namespace
