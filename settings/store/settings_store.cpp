@@ -239,15 +239,19 @@ bool SettingsStore::write(Query query, const std::string& app, const std::string
 {
     if (!db_)
         return false;
-    Use st(statements_[query]);
-    st.bind(1, app);
-    st.bind(2, section);
-    st.bind(3, key);
-    if (value)
-        st.bind(4, *value);
-    if (st.step() == SQLITE_DONE)
-        return true;
-    const std::string why = sqlite3_errmsg(db_);
+    std::string why;
+    {
+        // Reset before the statements may be finalized below.
+        Use st(statements_[query]);
+        st.bind(1, app);
+        st.bind(2, section);
+        st.bind(3, key);
+        if (value)
+            st.bind(4, *value);
+        if (st.step() == SQLITE_DONE)
+            return true;
+        why = sqlite3_errmsg(db_);
+    }
     if (inFileTransaction_)
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     giveUpFile(why);
