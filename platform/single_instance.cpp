@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocalSocket>
 
 #include <sys/stat.h>
@@ -47,15 +46,11 @@ QString SingleInstance::defaultName()
 
 SingleInstance::SingleInstance(QString name) : name_(std::move(name)) {}
 
+// The private folder stays: removing it could pull it from under a saver of
+// another home folder that is about to listen in it.
 SingleInstance::~SingleInstance()
 {
-    if (!server_.isListening())
-        return;
     server_.close(); // removes the socket
-    // The temporary folder goes too when it was ours and is empty now.
-    const QString folder = name_.left(name_.lastIndexOf(QLatin1Char('/')));
-    if (QFileInfo(folder).fileName().startsWith(QLatin1String("morvane3-")))
-        QDir().rmdir(folder);
 }
 
 bool SingleInstance::anotherIsRunning() const

@@ -51,6 +51,20 @@ QColor colorSetting(SettingsAccess& settings, const char* key, const char* defau
     return colorFromNumber(static_cast<std::uint32_t>(number));
 }
 
+// The printed list's column holds a few characters of a move: a move of
+// megabytes is printed by its beginning, cut between whole UTF-8 characters,
+// so that laying out its text cannot cost many times its size.
+QString shownMove(const std::string& san)
+{
+    constexpr std::size_t kShownBytes = 64;
+    if (san.size() <= kShownBytes)
+        return displayText(san);
+    std::size_t cut = kShownBytes;
+    while (cut > 0 && (static_cast<unsigned char>(san[cut]) & 0xC0) == 0x80)
+        --cut;
+    return displayText(san.substr(0, cut)) + QStringLiteral("...");
+}
+
 QString coordinateText(int i)
 {
     return i < 8 ? QString(QChar('a' + i)) : QString::number(i - 7);
@@ -326,12 +340,12 @@ void SaverWindow::clearMoveList()
 
 void SaverWindow::printWhiteMove(std::int32_t moveNumber, const std::string& san)
 {
-    Picture2->printWhite(QString::number(moveNumber) + QStringLiteral(". ") + displayText(san));
+    Picture2->printWhite(QString::number(moveNumber) + QStringLiteral(". ") + shownMove(san));
 }
 
 void SaverWindow::printBlackMove(const std::string& san)
 {
-    Picture2->printBlack(displayText(san));
+    Picture2->printBlack(shownMove(san));
 }
 
 void SaverWindow::setTimer1Enabled(bool on)
