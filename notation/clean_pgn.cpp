@@ -32,8 +32,30 @@ const char* skipQuoted(const char* p, const char* end)
     return nullptr;
 }
 
+// The "]" that closes the group opened at `open` when quoted values may hold
+// "]": searched on the group's own line only. Nothing when the line ends first,
+// and then the group ends at the first "]" as the written rules have it, so a
+// value that merely looks quoted (`[Annotator "Joe]"`) never costs a game.
+const char* quotedGroupEnd(const char* open, const char* end)
+{
+    for (const char* q = open + 1; q < end;) {
+        if (*q == ']')
+            return q;
+        if (*q == '\n' || *q == '\r')
+            return nullptr;
+        if (*q == '"') {
+            if (const char* after = skipQuoted(q, end)) {
+                q = after;
+                continue;
+            }
+        }
+        ++q;
+    }
+    return nullptr;
+}
+
 // Stage 1. A group runs from "[" to the first "]" after it that is not inside a
-// quoted value. A "]" before the first remaining "[" is an imbalance when a "["
+// quoted value on the group's line. A "]" before the first remaining "[" is an imbalance when a "["
 // still follows anywhere; when none follows, the rest of the text stays as it is.
 bool removeBracketGroups(std::string& s)
 {
@@ -58,20 +80,11 @@ bool removeBracketGroups(std::string& s)
             break;
         }
         out.append(p, open);
-        const char* q = open + 1;
-        for (;;) {
-            if (q >= end)
-                return false;
-            if (*q == ']')
-                break;
-            if (*q == '"') {
-                if (const char* after = skipQuoted(q, end)) {
-                    q = after;
-                    continue;
-                }
-            }
-            ++q;
-        }
+        const char* q = quotedGroupEnd(open, end);
+        if (!q)
+            q = static_cast<const char*>(std::memchr(open + 1, ']', static_cast<std::size_t>(end - open - 1)));
+        if (!q)
+            return false;
         p = q + 1;
     }
     s.swap(out);
@@ -153,14 +166,15 @@ bool removeVariations(std::string& s)
     return true;
 }
 
-// Stages 4 and 5 in one pass: line breaks become blanks, then each "$" and what
+// Stages 4 and 5 in one pass: line breaks and TABs become blanks, then each "$" and what
 // follows it up to the next blank (a line break counts, being a blank by then).
 void blankBreaksAndNags(std::string& s)
 {
     char* p = s.data();
     char* end = p + s.size();
+    // A TAB separates tokens as a line break does.
     for (char* q = p; q < end; ++q) {
-        if (*q == '\n' || *q == '\r')
+        if (*q == '\n' || *q == '\r' || *q == '\t')
             *q = ' ';
     }
     for (char* q = p; q < end;) {

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace morvane {
 
 GameFileReader::~GameFileReader()
@@ -24,6 +26,8 @@ bool GameFileReader::exists(const std::string& path)
     found_ = ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
     if (!found_)
         return false;
+    stamp_ = {static_cast<std::int64_t>(info.st_size),
+              static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
     if (fd_ < 0 || info.st_dev != device_ || info.st_ino != inode_ || path != path_) {
         close();
         fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -38,9 +42,10 @@ std::optional<std::string_view> GameFileReader::read(std::int64_t begin, std::in
 {
     if (!found_ || fd_ < 0)
         return std::nullopt;
-    if (length <= 0 || begin < 1)
+    // A damaged index may name any length: only what the file holds is read.
+    if (length <= 0 || begin < 1 || begin > stamp_.size)
         return std::string_view();
-    const auto wanted = static_cast<std::size_t>(length);
+    const auto wanted = static_cast<std::size_t>(std::min(length, stamp_.size - (begin - 1)));
     if (wanted > capacity_) {
         buffer_.reset(new char[wanted]);
         capacity_ = wanted;

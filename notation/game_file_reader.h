@@ -23,8 +23,16 @@ public:
 
     // True when `path` names a regular file; it becomes the file read next.
     bool exists(const std::string& path);
+    // Size and modification time of that file as exists() last saw them.
+    struct Stamp {
+        std::int64_t size = -1;
+        std::int64_t modified = 0; // nanoseconds
+        bool operator==(const Stamp&) const = default;
+    };
+    const Stamp& stamp() const { return stamp_; }
     // `length` bytes from the 1-based position `begin` of the file last found by
-    // exists() (fewer at its end; empty for length <= 0 or begin < 1), or
+    // exists() (fewer at its end, which the read never passes; empty for
+    // length <= 0, begin < 1 or begin beyond the end), or
     // nothing when it cannot be read. The view stays valid until the next read.
     std::optional<std::string_view> read(std::int64_t begin, std::int64_t length);
 
@@ -36,6 +44,7 @@ private:
     ino_t inode_ = 0;
     std::string path_;
     bool found_ = false;
+    Stamp stamp_;
     std::unique_ptr<char[]> buffer_; // grown as needed, never cleared
     std::size_t capacity_ = 0;
 };

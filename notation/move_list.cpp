@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <unordered_map>
 #include <utility>
 
 #include "tag_value.h"
@@ -30,24 +31,22 @@ public:
     // Blanks the first " <n>..." when there is one.
     void blank(std::string& s, long n)
     {
-        for (std::size_t i = 0; i < found_.size(); ++i) {
-            if (found_[i].first != n)
-                continue;
-            const std::size_t t = found_[i].second;
-            found_.erase(found_.begin() + static_cast<std::ptrdiff_t>(i));
-            std::size_t e = t + 1;
-            while (isDigit(s[e]))
-                ++e;
-            e += 3;
-            std::memset(s.data() + t, ' ', e - t);
-            // The blanked run may now stand before digits and "..." of its own.
-            std::size_t d = e;
-            while (d < s.size() && isDigit(s[d]))
-                ++d;
-            if (d > e && s.compare(d, 3, "...") == 0)
-                noteAt(s, d);
+        const auto it = found_.find(n);
+        if (it == found_.end())
             return;
-        }
+        const std::size_t t = it->second;
+        found_.erase(it);
+        std::size_t e = t + 1;
+        while (isDigit(s[e]))
+            ++e;
+        e += 3;
+        std::memset(s.data() + t, ' ', e - t);
+        // The blanked run may now stand before digits and "..." of its own.
+        std::size_t d = e;
+        while (d < s.size() && isDigit(s[d]))
+            ++d;
+        if (d > e && s.compare(d, 3, "...") == 0)
+            noteAt(s, d);
     }
 
 private:
@@ -61,17 +60,14 @@ private:
             return;
         long n = 0;
         std::from_chars(s.data() + y, s.data() + x, n);
-        for (auto& entry : found_) {
-            if (entry.first == n) {
-                if (y - 1 < entry.second)
-                    entry.second = y - 1;
-                return;
-            }
-        }
-        found_.emplace_back(n, y - 1);
+        const auto [it, added] = found_.try_emplace(n, y - 1);
+        if (!added && y - 1 < it->second)
+            it->second = y - 1;
     }
 
-    std::vector<std::pair<long, std::size_t>> found_;
+    // Move number -> position of the blank before its first continuation; a
+    // hash keeps the builder linear in the text however many markers it holds.
+    std::unordered_map<long, std::size_t> found_;
 };
 
 std::size_t findNumber(const std::string& s, const char* digits, std::size_t length, std::size_t from)
@@ -103,12 +99,14 @@ std::string moveLine(int moveNumber, std::string_view white, std::string_view bl
     auto [end, ec] = std::to_chars(number, number + sizeof number, moveNumber);
     std::string line;
     line.reserve(static_cast<std::size_t>(end - number) + 2 + std::max(white.size(), kFieldWidth) +
-                 std::max(black.size(), kFieldWidth));
+                 std::max(black.size(), kFieldWidth) + 1);
     line.append(number, end);
     line += ". ";
     line += white;
     if (white.size() < kFieldWidth)
         line.append(kFieldWidth - white.size(), ' ');
+    else if (black.size() >= kFieldWidth && white.size() + black.size() > 2 * kFieldWidth)
+        line += ' '; // two long moves would otherwise read back as one
     if (black.size() < kFieldWidth)
         line.append(kFieldWidth - black.size(), ' ');
     line += black;

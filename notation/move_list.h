@@ -2,7 +2,8 @@
 // Move lines: one text line per move number, "<n>. " then White's move
 // left-aligned in eight characters and Black's move right-aligned in eight.
 // Readers take the fields with moveFields(). A move longer than eight
-// characters keeps its whole text and the line grows (see moveFields).
+// characters keeps its whole text and the line grows (see moveFields); two
+// long moves that do not fill exactly sixteen characters get one blank between.
 
 #include <string>
 #include <string_view>

@@ -24,9 +24,15 @@ void ReplayTimer::setInterval(int milliseconds)
     sync();
 }
 
+void ReplayTimer::hold(bool on)
+{
+    held_ += on ? 1 : -1;
+    sync();
+}
+
 void ReplayTimer::sync()
 {
-    if (enabled_ && interval_ > 0) {
+    if (enabled_ && interval_ > 0 && held_ == 0) {
         if (!timer_.isActive())
             timer_.start(interval_);
     } else {

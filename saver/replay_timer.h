@@ -18,6 +18,9 @@ public:
     void setInterval(int milliseconds);
     int interval() const { return interval_; }
     bool isRunning() const { return timer_.isActive(); }
+    // While held (calls nest) the timer does not fire; released, it counts its
+    // interval afresh if it is still enabled.
+    void hold(bool on);
 
 signals:
     void Timer();
@@ -28,6 +31,7 @@ private:
     QTimer timer_;
     bool enabled_ = false;
     int interval_ = 0;
+    int held_ = 0;
 };
 
 } // namespace morvane

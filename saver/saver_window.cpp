@@ -10,6 +10,7 @@
 #include "board_mirror.h"
 #include "cursor_visibility.h"
 #include "image_set.h"
+#include "modal_pause.h"
 #include "move_list_view.h"
 #include "move_sounds.h"
 #include "qt_dialogs.h"
@@ -40,14 +41,28 @@ std::int32_t toInt32(double value)
     return static_cast<std::int32_t>(r);
 }
 
-// A colour number keeps its red, green and blue bytes; a text too large to be
-// any number of colour gives the default colour.
+// A number that is no colour (below 0 or beyond 0xFFFFFF) gives the default
+// colour: masking it could make the text the colour of the background.
 QColor colorSetting(SettingsAccess& settings, const char* key, const char* defaultValue)
 {
     double number = numericValue(settings.get(key, defaultValue));
-    if (!(std::fabs(number) < 9.0e18))
+    if (!(number >= 0 && number <= 0xFFFFFF))
         number = numericValue(defaultValue);
-    return colorFromNumber(static_cast<std::uint32_t>(static_cast<std::int64_t>(number)) & 0xFFFFFFu);
+    return colorFromNumber(static_cast<std::uint32_t>(number));
+}
+
+// The printed list's column holds a few characters of a move: a move of
+// megabytes is printed by its beginning, cut between whole UTF-8 characters,
+// so that laying out its text cannot cost many times its size.
+QString shownMove(const std::string& san)
+{
+    constexpr std::size_t kShownBytes = 64;
+    if (san.size() <= kShownBytes)
+        return displayText(san);
+    std::size_t cut = kShownBytes;
+    while (cut > 0 && (static_cast<unsigned char>(san[cut]) & 0xC0) == 0x80)
+        --cut;
+    return displayText(san.substr(0, cut)) + QStringLiteral("...");
 }
 
 QString coordinateText(int i)
@@ -69,7 +84,8 @@ SaverWindow::SaverWindow(RunMode mode, QSize screenSize, Services services, QWid
     setObjectName(QStringLiteral("Saver"));
     createControls();
     mirror_ = std::make_unique<BoardMirror>(model_, *Board);
-    engine_ = std::make_unique<ReplayEngine>(model_, static_cast<ReplayScreen&>(*this), services_.dialogs,
+    modalPause_ = std::make_unique<ModalPause>(services_.dialogs, std::initializer_list<ReplayTimer*>{Timer1, Timer2});
+    engine_ = std::make_unique<ReplayEngine>(model_, static_cast<ReplayScreen&>(*this), *modalPause_,
                                              services_.settings, services_.sounds, services_.dataFolder);
     Form_Load();
     input_ = new SaverInput(this, mode_ == RunMode::Preview, layout_.scale());
@@ -103,6 +119,8 @@ void SaverWindow::createControls()
     for (int n = 1; n < SaverLayout::kLabels; ++n) {
         labels_[n] = new QLabel(QString::fromLatin1(kCaptions[n]), this);
         labels_[n]->setObjectName(QStringLiteral("Label%1").arg(n));
+        // Names, event and date come from files: never markup.
+        labels_[n]->setTextFormat(Qt::PlainText);
     }
     labels_[5]->setWordWrap(true);
     labels_[5]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -322,12 +340,12 @@ void SaverWindow::clearMoveList()
 
 void SaverWindow::printWhiteMove(std::int32_t moveNumber, const std::string& san)
 {
-    Picture2->printWhite(QString::number(moveNumber) + QStringLiteral(". ") + displayText(san));
+    Picture2->printWhite(QString::number(moveNumber) + QStringLiteral(". ") + shownMove(san));
 }
 
 void SaverWindow::printBlackMove(const std::string& san)
 {
-    Picture2->printBlack(displayText(san));
+    Picture2->printBlack(shownMove(san));
 }
 
 void SaverWindow::setTimer1Enabled(bool on)

@@ -31,6 +31,7 @@ namespace morvane {
 
 class BoardMirror;
 class Dialogs;
+class ModalPause;
 class MoveListView;
 class MoveSounds;
 class ReplayEngine;
@@ -117,6 +118,7 @@ private:
 
     quill::BoardModel model_;
     std::unique_ptr<BoardMirror> mirror_;
+    std::unique_ptr<ModalPause> modalPause_; // the engine's message boxes stop the replay timers
     std::unique_ptr<ReplayEngine> engine_;
     SaverInput* input_ = nullptr;
 };

@@ -70,6 +70,7 @@ GameEntryTab::GameEntryTab(Dialogs& dialogs, QString appPath, GameEditorLauncher
     columns->addWidget(buildMoves(), 1);
     layout->addLayout(columns, 1);
     FileName2_ = new QLabel(kFileNamePrefix, this);
+    FileName2_->setTextFormat(Qt::PlainText);
     FileName2_->setObjectName(QStringLiteral("FileName2"));
     FileName2_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(FileName2_);

@@ -37,7 +37,11 @@ QVariant MatchListModel::data(const QModelIndex& index, int role) const
         return entry;
     if (role == Qt::ToolTipRole) {
         entry.remove(QLatin1Char('\r'));
-        return entry.simplified().isEmpty() ? QVariant() : QVariant(entry);
+        if (entry.simplified().isEmpty())
+            return {};
+        // Tooltips take markup as markup; the file's text is shown as written.
+        return QStringLiteral("<qt>") + entry.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")) +
+               QStringLiteral("</qt>");
     }
     entry.replace(QLatin1String("\r\n"), QLatin1String(" "));
     entry.replace(QLatin1Char('\n'), QLatin1Char(' '));

@@ -38,6 +38,7 @@ PgnImportTab::PgnImportTab(Config& config, Dialogs& dialogs, QString appPath, QW
     label23->setObjectName(QStringLiteral("Label23"));
     grid->addWidget(label23, 0, 0);
     Location_ = new QLabel(box);
+    Location_->setTextFormat(Qt::PlainText);
     Location_->setObjectName(QStringLiteral("Location"));
     Location_->setFrameShape(QFrame::Panel);
     Location_->setFrameShadow(QFrame::Sunken);

@@ -61,6 +61,7 @@ SoundTab::SoundTab(Dialogs& dialogs, QString appPath, PlaySound play, QWidget* p
 
         Label30_[i] = new QLabel(Frame8_);
         Label30_[i]->setObjectName(arrayName("Label30", row));
+        Label30_[i]->setTextFormat(Qt::PlainText);
         Label30_[i]->setFrameShape(QFrame::Panel);
         Label30_[i]->setFrameShadow(QFrame::Sunken);
         Label30_[i]->setMinimumWidth(260);

@@ -1,5 +1,6 @@
 #include "replay_engine.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -93,16 +94,23 @@ void ReplayEngine::Timer2_Timer()
     std::int64_t end = -1;
     if (!locateGame(pgnFile, begin, end))
         return;
-    // Only the game's own bytes are read; a damaged span (End not after Begin)
-    // gives an empty game.
-    startGame(gameFile_.read(begin, end - begin).value_or(std::string_view()));
+    // Only the game's own bytes are read, never past the file's end. A damaged
+    // span (empty or reversed) or a game beyond any sane size gives an empty
+    // game, so no index can make a load cost more than a bounded amount.
+    const std::int64_t length = std::min(end, gameFile_.stamp().size + 1) - begin;
+    std::string_view text;
+    if (length <= kMaxGameBytes)
+        text = gameFile_.read(begin, length).value_or(std::string_view());
+    startGame(text);
 }
 
 void ReplayEngine::chooseGameNumber()
 {
     // A missing NumOfGames counts as 0; only equality wraps.
     const double numOfGames = numericValue(settings_.get("NumOfGames", ""));
-    GameNumber += 1;
+    // A huge FirstGame stays at the largest number rather than wrapping round.
+    if (GameNumber < std::numeric_limits<std::int32_t>::max())
+        GameNumber += 1;
     if (GameNumber == 0)
         GameNumber = 1;
     if (GameNumber == numOfGames + 1)
@@ -157,6 +165,19 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
             return false;
         gameFile_.exists(pgnFile);
     }
+    // A file changed since its index was made would be cut at stale positions:
+    // it is indexed again first, as the dialog's scan would.
+    if (pgnFile == stampPath_ && !(gameFile_.stamp() == stamp_)) {
+        std::string path = pgnFile;
+        EnumDefault(path);
+        readSpan(begin, end);
+        if (begin == -1) {
+            GameNumber = 1;
+            readSpan(begin, end);
+        }
+    }
+    stampPath_ = pgnFile;
+    stamp_ = gameFile_.stamp();
     return true;
 }
 

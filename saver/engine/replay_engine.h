@@ -22,6 +22,10 @@ namespace morvane {
 
 class MoveSounds;
 
+// A game whose text is longer than this is treated as a damaged one (an empty
+// game): no game of chess needs it, and it bounds what one load may cost.
+inline constexpr std::int64_t kMaxGameBytes = std::int64_t{16} << 20;
+
 // Optional listener for whoever reports on the replay (the tool, tests).
 class ReplayObserver {
 public:
@@ -92,6 +96,8 @@ private:
     std::vector<std::string> moveLines_;
     std::vector<MoveFields> fields_; // White and Black fields of each move line
     GameFileReader gameFile_;
+    std::string stampPath_; // the PGN file last loaded from, as it was then
+    GameFileReader::Stamp stamp_;
     ReplayObserver* observer_ = nullptr;
     std::function<double()> random_;
     bool ended_ = false; // the program was told to end

@@ -1,10 +1,17 @@
 #pragma once
 // The per-user settings store: text values addressed by application, section and
 // key, kept in one SQLite file. Keys compare without regard to letter case.
+//
+// Every value is also held in memory: a tick of the screensaver reads what it
+// needs without waiting on a file that another process holds locked, and the
+// file is read again only when SQLite says another connection changed it.
 
-#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -18,9 +25,10 @@ public:
 
 class SettingsStore {
 public:
-    // Opens (creating if needed) the store at `path`. A file that cannot be used
-    // is reported once on stderr and left untouched; the store then keeps its
-    // values in memory only, so the program runs on defaults.
+    // Opens (creating if needed, readable by its owner only) the store at
+    // `path`. A file that cannot be read or written is reported once on stderr
+    // and never written again; the store then keeps its values in memory, so
+    // the program runs on (what it could read, or) the defaults.
     explicit SettingsStore(const std::string& path);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
@@ -31,6 +39,7 @@ public:
 
     std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
+    // Never throws: a value the file refuses is kept in memory (see above).
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value);
     // Throws SettingsError when the key is absent.
@@ -52,22 +61,35 @@ public:
         bool done_ = false;
     };
 
-    bool isPersistent() const { return db_ != nullptr && !inMemory_; }
+    // False once the values live in memory only.
+    bool isPersistent() const { return db_ != nullptr; }
     const std::string& path() const { return path_; }
 
 private:
     enum Query { Get, Save, Delete, QueryCount };
-    // Prepared once and reused: a large Apply writes hundreds of thousands of keys.
-    sqlite3_stmt* statement(Query query) const;
-    void exec(const char* sql);
-    void openFallback();
-    void finalizeStatements();
+    using Key = std::string; // app, section and key folded to lower case
+    static Key keyOf(const std::string& app, const std::string& section, const std::string& key);
+
+    bool open();
+    bool prepare();
+    bool loadAll() const;
+    void refresh() const;
+    bool write(Query query, const std::string& app, const std::string& section, const std::string& key,
+               const std::string* value);
+    void remember(const Key& key, std::optional<std::string> value);
+    // Reports once and leaves the file alone from then on.
+    void giveUpFile(const std::string& why) const;
+    void giveUpQuietly() const;
 
     std::string path_;
-    sqlite3* db_ = nullptr;
-    bool inMemory_ = false;
-    int batchDepth_ = 0;
+    mutable sqlite3* db_ = nullptr;
     mutable sqlite3_stmt* statements_[QueryCount] = {};
+    mutable std::unordered_map<Key, std::string> values_;
+    mutable long long dataVersion_ = -1;
+    int batchDepth_ = 0;
+    mutable bool inFileTransaction_ = false;
+    // Old values of the keys an open batch changed, to undo it in memory.
+    std::vector<std::pair<Key, std::optional<std::string>>> undo_;
 };
 
 // The application and section every key of this program lives in.

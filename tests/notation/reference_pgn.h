@@ -43,7 +43,7 @@ inline std::string trim(const std::string& s)
 inline long groupEnd(const std::string& s, long a)
 {
     std::size_t i = static_cast<std::size_t>(a); // 0-based, just after "["
-    while (i < s.size()) {
+    while (i < s.size() && s[i] != '\n' && s[i] != '\r') {
         if (s[i] == ']')
             return static_cast<long>(i) + 1;
         if (s[i] == '"') {
@@ -67,7 +67,7 @@ inline long groupEnd(const std::string& s, long a)
         }
         ++i;
     }
-    return 0;
+    return inStr(a, s, "]"); // the line ended first: the first "]"
 }
 
 struct Cleaned {
@@ -118,7 +118,7 @@ inline Cleaned cleanPGN(std::string s)
     }
     // 4. Line breaks.
     for (char& c : s)
-        if (c == '\n')
+        if (c == '\n' || c == '\t')
             c = ' ';
     for (char& c : s)
         if (c == '\r')
@@ -184,6 +184,8 @@ inline void listMoves(std::string s, std::vector<std::string>& list, std::string
         std::string line = number + ". " + white;
         if (white.size() < 8)
             line += std::string(8 - white.size(), ' ');
+        else if (black.size() >= 8 && white.size() + black.size() > 16)
+            line += ' ';
         if (black.size() < 8)
             line += std::string(8 - black.size(), ' ');
         list.push_back(line + black);

@@ -1,0 +1,18 @@
+// Texts taken from a PGN file are shown as written, never as markup.
+#include <QTextDocumentFragment>
+
+#include <gtest/gtest.h>
+
+#include "match_list_model.h"
+
+TEST(MatchList, TooltipsShowTagsAsWritten)
+{
+    const auto text = std::make_shared<const std::string>(
+        "[Event \"<b>Open</b>\"]\n[White \"<img src=x width=20000>\"]\n[Black \"B\"]\n\n1. e4 *\n");
+    morvane::MatchListModel model;
+    model.setGames(text, {{1, static_cast<std::int64_t>(text->size())}});
+    const QString tip = model.data(model.index(0), Qt::ToolTipRole).toString();
+    const QString shown = Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+    EXPECT_TRUE(shown.contains(QStringLiteral("<b>Open</b>"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("<img src=x width=20000>"))) << shown.toStdString();
+}

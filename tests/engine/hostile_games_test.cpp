@@ -1,0 +1,130 @@
+// Games and indexes written to hurt: each must leave the replay sound, with the
+// board right and the program running.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <climits>
+
+#include "clean_pgn.h"
+#include "engine_fixture.h"
+#include "move_list.h"
+#include "placement.h"
+
+using enginetest::game;
+using enginetest::Rig;
+
+namespace {
+
+const std::string kRuyLopez = "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR";
+
+struct HostileGame {
+    const char* name;
+    std::string pgn;
+    std::string placement;
+};
+
+class HostileGames : public testing::TestWithParam<HostileGame> {};
+
+TEST_P(HostileGames, PlayToTheRightBoardWithoutAMessage)
+{
+    Rig rig;
+    rig.usePgn("h.pgn", GetParam().pgn);
+    rig.engine.Timer2_Timer();
+    rig.playGame();
+    EXPECT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages[0].text;
+    EXPECT_FALSE(rig.ended());
+    EXPECT_EQ(morvane::piecePlacement(rig.board), GetParam().placement);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replay, HostileGames,
+    testing::Values(
+        // Two annotated moves of eight characters or more each: Black's move must survive.
+        HostileGame{"LongWhiteAndBlackMoves",
+                    "[Event \"long\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6!?!?!? dxc6!?!?!? *\n",
+                    "r1bqkbnr/1pp2ppp/p1p5/4p3/4P3/5N2/PPPP1PPP/RNBQK2R"},
+        HostileGame{"TabsBetweenTokens", "[Event \"tabs\"]\n\n1.\te4\te5\t*\n", kRuyLopez},
+        // The quote closes only after the one "]": the written rules play this game.
+        HostileGame{"QuoteAroundTheOnlyBracket", "[Event \"q\"]\n[Annotator \"Joe]\"\n\n1. e4 e5 *\n", kRuyLopez}),
+    [](const testing::TestParamInfo<HostileGame>& info) { return std::string(info.param.name); });
+
+TEST(MoveLines, TwoLongMovesReadBackAsTwo)
+{
+    const struct {
+        std::string white, black;
+    } rows[] = {{"Bxc6+!?!", "dxc6!?!?"},    {"Bxc6+!?!", "dxc6!?!?!"}, {"Bxc6+!?!?", "dxc6!?!?"},
+                {"Bxc6+!?!?", "dxc6!?!?!?"}, {"Nbd7!?!?!?!?", "e5"},    {"e4", "Nbd7!?!?!?!?"}};
+    for (const auto& r : rows) {
+        const morvane::MoveFields fields = morvane::moveFields(morvane::moveLine(4, r.white, r.black));
+        EXPECT_EQ(fields.white, r.white);
+        EXPECT_EQ(fields.black, r.black);
+    }
+}
+
+// Each " <n>..." marker once was looked up in a list of all of them; 200,000
+// took minutes (the test's time-out catches a return of that).
+TEST(MoveLines, ManyBlackContinuationsTakeOnePass)
+{
+    std::string text = "1. e4 e5";
+    for (int n = 2; n <= 200'000; ++n)
+        text += " " + std::to_string(n) + "... " + std::to_string(n) + ". Nf3";
+    std::vector<std::string> lines;
+    std::string result;
+    morvane::ListMoves(text, lines, result, "");
+    EXPECT_EQ(lines.size(), 200'000u);
+}
+
+TEST(Loader, AnIndexBeyondTheFileReadsWhatTheFileHolds)
+{
+    Rig rig;
+    rig.usePgn("g.pgn", game("W", "B", "1. e4 e5 *"));
+    rig.settings.save("MatchEnd1", "1E12");
+    rig.engine.Timer2_Timer();
+    rig.playGame();
+    EXPECT_EQ(morvane::piecePlacement(rig.board), kRuyLopez);
+}
+
+// A hole in a sparse file makes a game of 17 MB without writing it.
+TEST(Loader, AGameBeyondTheSizeLimitIsAnEmptyGame)
+{
+    Rig rig;
+    const std::string path = rig.dir.file("big.pgn");
+    const std::string head = "[Event \"big\"]\n\n1. e4 e5 {";
+    const std::string tail = "} *\n";
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, head.data(), head.size()), static_cast<ssize_t>(head.size()));
+    ASSERT_EQ(::pwrite(fd, tail.data(), tail.size(), morvane::kMaxGameBytes), static_cast<ssize_t>(tail.size()));
+    ::close(fd);
+    rig.usePgn("small.pgn", game("W", "B", "1. d4 d5 *"));
+    rig.settings.save("PGNFile", path);
+    rig.settings.save("MatchEnd1", std::to_string(morvane::kMaxGameBytes + 1 + tail.size()));
+    rig.engine.Timer2_Timer();
+    EXPECT_TRUE(rig.engine.moveLines().empty());
+    EXPECT_TRUE(rig.screen.timer1) << "the replay goes on to the next game";
+}
+
+TEST(Loader, AFileChangedWhileRunningIsIndexedAgain)
+{
+    Rig rig;
+    rig.usePgn("c.pgn", game("Ann", "Bob", "1. e4 e5 *") + game("Cid", "Dee", "1. d4 d5 *"));
+    rig.engine.Timer2_Timer();
+    rig.playGame();
+    rig.dir.write("c.pgn", game("New", "Game", "1. c4 c5 *") + game("Eve", "Fay", "1. Nf3 Nf6 2. g3 g6 *"));
+    rig.engine.Timer2_Timer();
+    EXPECT_EQ(rig.screen.labels[1], "  Eve ");
+    rig.playGame();
+    EXPECT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages[0].text;
+    EXPECT_EQ(morvane::piecePlacement(rig.board), "rnbqkb1r/pppppp1p/5np1/8/8/5NP1/PPPPPP1P/RNBQKB1R");
+}
+
+TEST(Loader, AHugeFirstGameDoesNotWrapRound)
+{
+    Rig rig;
+    rig.usePgn("g.pgn", game("W", "B", "1. e4 e5 *"));
+    rig.engine.GameNumber = INT_MAX; // FirstGame 2,147,483,649 or more
+    rig.engine.Timer2_Timer();
+    EXPECT_EQ(rig.engine.GameNumber, INT_MAX);
+}
+
+} // namespace
