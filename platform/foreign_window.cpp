@@ -1,5 +1,6 @@
 #include "foreign_window.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -16,7 +17,7 @@ xcb_connection_t* x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<QSize> foreignWindowSize(WId id)
 {
@@ -56,7 +57,7 @@ bool embedInto(QWidget* widget, WId id, QPoint pos, QSize size)
     if (!host)
         return false;
     widget->setAttribute(Qt::WA_NativeWindow);
-    widget->winId();  // creates the native window so it can be re-parented
+    widget->winId(); // creates the native window so it can be re-parented
     QWindow* own = widget->windowHandle();
     own->setParent(host);
     widget->setGeometry(QRect(pos, size));
@@ -64,4 +65,65 @@ bool embedInto(QWidget* widget, WId id, QPoint pos, QSize size)
     return true;
 }
 
-}  // namespace morvane
+namespace {
+
+// Sees the host's ConfigureNotify among all the events Qt reads from the server.
+class ResizeWatcher : public QObject, public QAbstractNativeEventFilter {
+public:
+    ResizeWatcher(xcb_window_t window, QObject* owner, std::function<void(QSize)> resized)
+        : QObject(owner), window_(window), resized_(std::move(resized))
+    {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~ResizeWatcher() override
+    {
+        if (QCoreApplication::instance())
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_CONFIGURE_NOTIFY)
+            return false;
+        const auto* configure = static_cast<const xcb_configure_notify_event_t*>(message);
+        if (configure->window != window_ || configure->event != window_)
+            return false;
+        const QSize size(configure->width, configure->height);
+        if (size != last_) {
+            last_ = size;
+            resized_(size);
+        }
+        return false;
+    }
+
+private:
+    xcb_window_t window_;
+    std::function<void(QSize)> resized_;
+    QSize last_;
+};
+
+} // namespace
+
+bool followForeignResize(WId id, QObject* owner, std::function<void(QSize)> resized)
+{
+    xcb_connection_t* c = x11Connection();
+    if (!c)
+        return false;
+    const auto window = static_cast<xcb_window_t>(id);
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
+    if (!attributes)
+        return false;
+    // Event masks are kept per client: ours is added to whatever Qt selected.
+    const std::uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    std::free(attributes);
+    new ResizeWatcher(window, owner, std::move(resized));
+    xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+    return true;
+}
+
+} // namespace morvane

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace morvane {
@@ -18,4 +19,9 @@ bool foreignWindowExists(WId id);
 // False when the window cannot be used.
 bool embedInto(QWidget* widget, WId id, QPoint pos, QSize size);
 
-}  // namespace morvane
+// Calls `resized` with the new inner size of window `id` in pixels each time its
+// owner changes it (a monitor added or changed), for as long as `owner` lives.
+// Told by the windowing system, not found by polling. False when it cannot.
+bool followForeignResize(WId id, QObject* owner, std::function<void(QSize)> resized);
+
+} // namespace morvane

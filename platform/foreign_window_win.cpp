@@ -34,4 +34,10 @@ bool embedInto(QWidget* widget, WId id, QPoint pos, QSize size)
     return true;
 }
 
+// The Display control panel never resizes its preview box.
+bool followForeignResize(WId, QObject*, std::function<void(QSize)>)
+{
+    return false;
+}
+
 } // namespace morvane

@@ -7,10 +7,15 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <random>
 #include <vector>
 
 #include "cursor_visibility.h"
@@ -18,8 +23,11 @@
 #include "frm_settings.h"
 #include "host_input.h"
 #include "move_sounds.h"
+#include "override_settings.h"
 #include "qt_dialogs.h"
 #include "qt_sound_output.h"
+#include "quiet_dialogs.h"
+#include "replay_engine.h"
 #include "saver_window.h"
 #include "screen_covers.h"
 #include "settings_store.h"
@@ -35,21 +43,6 @@ ProgramState& programState()
 }
 
 namespace {
-
-std::string commandLineOf(const QApplication& app)
-{
-    QStringList args = app.arguments();
-    args.removeFirst();
-    return args.join(QLatin1Char(' ')).toStdString();
-}
-
-std::vector<std::string> argumentsOf(const QApplication& app)
-{
-    std::vector<std::string> args;
-    for (const QString& arg : app.arguments().mid(1))
-        args.push_back(arg.toStdString());
-    return args;
-}
 
 // The folder the data files came with: beside the program in the build tree,
 // under the install prefix's share folder once installed.
@@ -72,6 +65,9 @@ void armTestHooks(QApplication& app)
                 if (w->isVisible())
                     std::printf("window: %s\n", qPrintable(w->windowTitle()));
             std::printf("mode: %d\n", static_cast<int>(programState().runMode));
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* saver = qobject_cast<SaverWindow*>(w))
+                    std::printf("game: %d\n", static_cast<int>(saver->engine().GameNumber));
             std::fflush(stdout);
         }
         QCoreApplication::exit(0);
@@ -127,12 +123,30 @@ QSize screenSize()
     return screen ? screen->geometry().size() : QSize(1024, 768);
 }
 
+// Whether the command line draws into XScreenSaver's window.
+bool inHostWindow(const CommandLine& line)
+{
+    return line.launch == Launch::HostWindow;
+}
+
 // What the program's windows share for as long as it runs.
 class Program {
 public:
-    Program(QApplication& app, SettingsStore& store, const ProgramState& state)
-        : app_(app), store_(store), state_(state), settings_(store), sounds_(settings_, soundOutput_, state.appPath)
+    Program(QApplication& app, SettingsStore& store, const ProgramState& state, const CommandLine& line)
+        : app_(app), store_(store), state_(state), line_(line), stored_(store), settings_(stored_),
+          sounds_(settings_, soundOutput_, state.appPath)
     {
+        for (const auto& [key, value] : line.settings)
+            settings_.set(key, value);
+        // Display modes are silent by convention, and XScreenSaver starts one copy per monitor.
+        if (inHostWindow(line) && !line.soundGiven)
+            settings_.set("sound", "1");
+        if (!line.pgnFile.empty())
+            settings_.keepGameListInMemory();
+        quietDialogs_.setStatus([this](const std::string& text) {
+            if (saver_)
+                saver_->showStatusLine(text);
+        });
     }
 
     void openSettings(bool onImportTab)
@@ -154,46 +168,117 @@ public:
 
     SaverWindow& createSaver(RunMode mode, QSize size = screenSize())
     {
-        saver_ = std::make_unique<SaverWindow>(
-            mode, size, SaverWindow::Services{settings_, saverDialogs_, &sounds_, state_.appPath});
+        const bool hosted = inHostWindow(line_);
+        Dialogs& dialogs = hosted ? static_cast<Dialogs&>(quietDialogs_) : saverDialogs_;
+        saver_ = std::make_unique<SaverWindow>(mode, size,
+                                               SaverWindow::Services{settings_, dialogs, &sounds_, state_.appPath});
         saverDialogs_.setOwner(saver_.get());
-        QObject::connect(saver_.get(), &SaverWindow::settingsDialogRequested, &app_, [this] { openSettings(false); });
+        if (hosted) {
+            // Nobody could use a settings dialog there.
+            QObject::connect(saver_.get(), &SaverWindow::settingsDialogRequested, &app_,
+                             [] { std::fprintf(stderr, "morvane3: there is no game to show.\n"); });
+        } else {
+            QObject::connect(saver_.get(), &SaverWindow::settingsDialogRequested, &app_,
+                             [this] { openSettings(false); });
+        }
         QObject::connect(saver_.get(), &SaverWindow::endRequested, &app_, [] { QCoreApplication::exit(0); });
+        chooseGames(*saver_);
         return *saver_;
     }
 
 private:
+    // The games of --pgn, indexed for this run, and the first game to show.
+    void chooseGames(SaverWindow& saver)
+    {
+        ReplayEngine& engine = saver.engine();
+        if (!line_.pgnFile.empty()) {
+            std::string path = QFileInfo(QString::fromStdString(line_.pgnFile)).absoluteFilePath().toStdString();
+            if (!engine.EnumDefault(path) || games() < 1) {
+                std::fprintf(stderr, "morvane3: there are no games to read in \"%s\"; playing the bundled games.\n",
+                             line_.pgnFile.c_str());
+                path = state_.appPath + "default.pgn";
+                engine.EnumDefault(path);
+            }
+            settings_.save("PGNFile", path);
+        }
+        // A first start in XScreenSaver's window finds the stored list empty: the
+        // bundled games are indexed now, as the first load would, so that even
+        // the first start can begin at random.
+        if (inHostWindow(line_) && line_.pgnFile.empty() && games() < 1 &&
+            settings_.get("PGNFile", "no file") == "no file") {
+            std::string bundled = state_.appPath + "default.pgn";
+            if (engine.EnumDefault(bundled))
+                settings_.save("PGNFile", bundled);
+        }
+        const std::int64_t count = games();
+        if (line_.firstGiven && count > 0 && engine.GameNumber >= count) {
+            std::fprintf(stderr, "morvane3: --first %d: there are %lld games; starting with game 1.\n",
+                         static_cast<int>(engine.GameNumber + 1), static_cast<long long>(count));
+            engine.GameNumber = 0;
+        }
+        // Each copy its own generator: two monitors, or two activations, show different games.
+        if (inHostWindow(line_) && !line_.firstGiven && count > 0) {
+            std::seed_seq seed{static_cast<std::uint64_t>(std::random_device{}()),
+                               static_cast<std::uint64_t>(::getpid()),
+                               static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
+            std::mt19937_64 generator(seed);
+            engine.GameNumber =
+                static_cast<std::int32_t>(std::uniform_int_distribution<std::int64_t>(0, count - 1)(generator));
+        }
+    }
+
+    std::int64_t games()
+    {
+        const double n = numericValue(settings_.get("NumOfGames", ""));
+        return n >= 1 && n < 2147483647.0 ? static_cast<std::int64_t>(n) : 0;
+    }
+
     QApplication& app_;
     SettingsStore& store_;
     const ProgramState& state_;
-    StoreSettings settings_;
+    const CommandLine& line_;
+    StoreSettings stored_;
+    OverrideSettings settings_;
     QtSoundOutput soundOutput_;
     MoveSounds sounds_;
     QtDialogs saverDialogs_;
+    QuietDialogs quietDialogs_;
     QtDialogs settingsDialogs_;
     std::unique_ptr<FrmSettings> dialog_;
     std::unique_ptr<SaverWindow> saver_;
 };
 
-// XScreenSaver's window: the Saver at the window's full size, ending with it.
-int startInHostWindow(QApplication& app, Program& program, const HostWindowRequest& request)
+// Logical pixels for `device` pixels: rounded up, so the Saver covers every pixel.
+QSize logicalSize(QSize device, qreal ratio)
 {
-    if (!request.window) {
+    return {static_cast<int>(std::ceil(device.width() / ratio)), static_cast<int>(std::ceil(device.height() / ratio))};
+}
+
+// XScreenSaver's window: the Saver filling the window at any device-pixel
+// ratio, following its size, ending with it.
+int startInHostWindow(QApplication& app, Program& program, const CommandLine& line)
+{
+    if (!line.window) {
         std::fprintf(stderr, "morvane3: XSCREENSAVER_WINDOW or --window-id names no window to draw in.\n");
         return 2;
     }
-    const WId host = static_cast<WId>(*request.window);
+    const WId host = static_cast<WId>(*line.window);
     const std::optional<QSize> hostSize = foreignWindowSize(host);
     if (!hostSize) {
         std::fprintf(stderr, "morvane3: there is no window 0x%lx to draw in.\n", static_cast<unsigned long>(host));
         return 2;
     }
-    SaverWindow& saver = program.createSaver(RunMode::FullScreen, *hostSize);
+    const qreal ratio = app.devicePixelRatio();
+    const QSize size = logicalSize(*hostSize, ratio);
+    SaverWindow& saver = program.createSaver(RunMode::FullScreen, size);
     saver.setWindowTitle(QStringLiteral("Morvane 3"));
-    if (!embedInto(&saver, host, QPoint(0, 0), *hostSize)) {
+    saver.setFollowsSize(true);
+    saver.setKeepsPlaying(true);
+    if (!embedInto(&saver, host, QPoint(0, 0), size)) {
         std::fprintf(stderr, "morvane3: there is no window 0x%lx to draw in.\n", static_cast<unsigned long>(host));
         return 2;
     }
+    followForeignResize(host, &saver, [&saver, ratio](QSize device) { saver.resize(logicalSize(device, ratio)); });
     new HostInput(&saver);
     watchHost(app, host);
     saver.Timer2_Timer();
@@ -201,26 +286,41 @@ int startInHostWindow(QApplication& app, Program& program, const HostWindowReque
     return 0;
 }
 
+// --window: an ordinary window that plays like the saver and ends when closed.
+void startInOwnWindow(Program& program)
+{
+    const QSize size(800, 600);
+    SaverWindow& saver = program.createSaver(RunMode::FullScreen, size);
+    saver.setWindowTitle(QStringLiteral("Morvane 3"));
+    saver.setFollowsSize(true);
+    saver.resize(size);
+    new HostInput(&saver, true);
+    saver.show();
+    saver.Timer2_Timer();
+    reportFirstPaint(saver);
+}
+
 } // namespace
 
-int runEntry(QApplication& app, SettingsStore& store)
+int runEntry(QApplication& app, SettingsStore& store, const CommandLine& line)
 {
     ProgramState& state = programState();
     const Config config(store);
     state.appPath = dataFolder(config.get("AppPath", programFolder()), programFolder());
 
-    const std::string line = commandLineOf(app);
-    state.runMode = runModeFor(line);
+    state.runMode = line.launch == Launch::Switches ? line.runMode() : RunMode::FullScreen;
     armTestHooks(app);
 
-    Program program(app, store, state);
+    Program program(app, store, state, line);
     SingleInstance instance;
 
-    const HostWindowRequest hosted = hostWindowFor(argumentsOf(app), std::getenv("XSCREENSAVER_WINDOW"));
-    if (hosted.requested) {
-        state.runMode = RunMode::FullScreen;
-        if (const int status = startInHostWindow(app, program, hosted); status != 0)
+    if (line.launch == Launch::HostWindow) {
+        if (const int status = startInHostWindow(app, program, line); status != 0)
             return status;
+        return QApplication::exec();
+    }
+    if (line.launch == Launch::OwnWindow) {
+        startInOwnWindow(program);
         return QApplication::exec();
     }
 
@@ -246,7 +346,7 @@ int runEntry(QApplication& app, SettingsStore& store)
         break;
     }
     case RunMode::Preview: {
-        const auto handle = ParseWindowHandle(upperCased(trimmed(line)));
+        const auto handle = ParseWindowHandle(upperCased(trimmed(line.switches)));
         if (!handle || *handle == 0) {
             std::fprintf(stderr,
                          "morvane3: /P needs the id of the window to draw the preview in, as in \"/P 1234\".\n");

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "command_line.h"
 #include "run_mode.h"
 
 class QApplication;
@@ -19,7 +20,7 @@ struct ProgramState {
 
 ProgramState& programState();
 
-// Runs the entry procedure and then the event loop; returns the exit status.
-int runEntry(QApplication& app, SettingsStore& store);
+// Runs the entry procedure for `line` and then the event loop; returns the exit status.
+int runEntry(QApplication& app, SettingsStore& store, const CommandLine& line);
 
 } // namespace morvane

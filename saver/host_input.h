@@ -3,6 +3,8 @@
 // XScreenSaver itself watches the mouse and keyboard and ends its display mode,
 // so a move or a key reaching the Saver there must not end it a second time, nor
 // turn the board. A button still ends it, as in the preview.
+// In an ordinary window (--window) nothing but closing the window ends it, and
+// "r" still turns the board.
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +16,7 @@ namespace morvane {
 class HostInput : public QObject {
 public:
     // Create it after the Saver: filters installed later see the events first.
-    explicit HostInput(QWidget* saver);
+    explicit HostInput(QWidget* saver, bool ownWindow = false);
     ~HostInput() override;
 
 protected:
@@ -22,6 +24,7 @@ protected:
 
 private:
     QPointer<QWidget> saver_;
+    bool ownWindow_;
 };
 
 } // namespace morvane

@@ -18,6 +18,12 @@ public:
 
     // Size in twips at `scale`; `lineTwips` is the height of one printed line.
     void setMetrics(TwipScale scale, double heightTwips, double lineTwips);
+    // A new size of the form: what is printed stays, drawn at the new scale.
+    void setScale(TwipScale scale)
+    {
+        scale_ = scale;
+        update();
+    }
     // The text font at the form's designed size; it is drawn at the form's scale.
     void setTextFont(const QFont& font);
     void setTextColor(const QColor& color);

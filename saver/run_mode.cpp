@@ -70,18 +70,6 @@ std::optional<std::uint32_t> parseWindowId(const std::string& text)
     return static_cast<std::uint32_t>(value);
 }
 
-HostWindowRequest hostWindowFor(const std::vector<std::string>& arguments, const char* xscreensaverWindow)
-{
-    const auto is = [&](std::size_t count, const char* longForm) {
-        return arguments.size() == count && (arguments[0] == longForm || arguments[0] == longForm + 1);
-    };
-    if (is(1, "--root") && xscreensaverWindow)
-        return {true, parseWindowId(xscreensaverWindow)};
-    if (is(2, "--window-id"))
-        return {true, parseWindowId(arguments[1])};
-    return {};
-}
-
 std::string installedDataFolder(const std::string& programFolder,
                                 const std::function<bool(const std::string& folder)>& holdsGames)
 {

@@ -28,19 +28,6 @@ std::optional<std::int64_t> ParseWindowHandle(const std::string& text);
 // always ending in a separator. A stored value ending in "\" or "/" is kept as it is.
 std::string dataFolder(const std::string& storedAppPath, const std::string& programFolder);
 
-// XScreenSaver starts a display mode as "--root" with the window to draw into in
-// XSCREENSAVER_WINDOW, and its settings preview as "--window-id N" (older
-// versions spell both with one dash). Any other argument list is not XScreenSaver's.
-struct HostWindowRequest {
-    bool requested = false;              // the arguments are XScreenSaver's
-    std::optional<std::uint32_t> window; // the window they name, when it is a usable id
-};
-
-// `arguments` without the program's name; `xscreensaverWindow` is the variable's
-// value, or null when it is not set. "--root" without the variable is not a
-// request: that command line keeps its older meaning (the full-screen saver).
-HostWindowRequest hostWindowFor(const std::vector<std::string>& arguments, const char* xscreensaverWindow);
-
 // A window id as XScreenSaver writes it: "0x" and hex digits, or decimal digits.
 // Nothing for 0, for other text, or for a number beyond 32 bits.
 std::optional<std::uint32_t> parseWindowId(const std::string& text);

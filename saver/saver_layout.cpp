@@ -10,6 +10,9 @@ namespace {
 constexpr double kDesignWidth = 9600;
 constexpr double kReferenceWidthPx = 1024; // the layout large screens are zoomed from
 constexpr double kReferenceHeightPx = 768;
+constexpr int kSmallWidthPx = 640; // the designed screen; smaller windows get the fitted layout
+constexpr int kSmallHeightPx = 480;
+constexpr double kSmallestScale = 0.05; // a window of no size still gets a layout
 
 // The board's frame: the board with a margin for the coordinates.
 constexpr double kFrameSide = 6600;
@@ -56,12 +59,19 @@ SaverLayout::SaverLayout(const LayoutInput& input)
     : line_(input.lineTwips), preview_(input.preview), hideMoveList_(input.hideMoveList)
 {
     const int w = input.screenWidth;
-    const bool zoomed = w > kReferenceWidthPx && !input.preview;
-    if (zoomed)
-        scale_ = TwipScale(std::min(w / kReferenceWidthPx, input.screenHeight / kReferenceHeightPx));
+    const int h = input.screenHeight;
+    fitted_ = !input.preview && (w < kSmallWidthPx || h < kSmallHeightPx);
+    const bool zoomed = w > kReferenceWidthPx && !input.preview && !fitted_;
+    if (zoomed) {
+        scale_ = TwipScale(std::min(w / kReferenceWidthPx, h / kReferenceHeightPx));
+    } else if (fitted_) {
+        const double height = fittedFrameTop() + kFrameSide + kNameGap + line_;
+        const double fit = std::min(w * kTwipsPerPixel / kDesignWidth, h * kTwipsPerPixel / height);
+        scale_ = TwipScale(std::max(fit, kSmallestScale));
+    }
     formWidth_ = scale_.toTwips(w);
-    formHeight_ = scale_.toTwips(input.screenHeight);
-    small_ = w == 640;
+    formHeight_ = scale_.toTwips(h);
+    small_ = w == kSmallWidthPx && !fitted_;
 
     // The form as designed.
     picture1_ = {kSmallFrameLeft, kSmallFrameTop, kFrameSide, kFrameSide};
@@ -71,7 +81,11 @@ SaverLayout::SaverLayout(const LayoutInput& input)
     labels_[4] = {kDateLeft, kDateTop, kDateWidth, line_};
     labels_[2] = {kSmallNameLeft, picture1_.bottom() + kNameGap, kNameWidth, line_};
 
-    if (small_) {
+    if (fitted_) {
+        placeSmallScreen();
+        picture1_.top = fittedFrameTop();
+        labels_[2].top = picture1_.bottom() + kNameGap;
+    } else if (small_) {
         placeSmallScreen();
     } else {
         placeGeneral();
@@ -99,6 +113,12 @@ void SaverLayout::placeSmallScreen()
     labels_[1].top = 0;
     labels_[2].left = kSmallNameLeft;
     labels_[2].top = picture1_.bottom() + kNameGap;
+}
+
+// The board starts below the date, which stands over the frame's margin.
+double SaverLayout::fittedFrameTop() const
+{
+    return std::max(kSmallFrameTop, kDateTop + line_ - kBoardInFrame);
 }
 
 void SaverLayout::placeGeneral()

@@ -46,8 +46,11 @@ public:
     double formWidth() const { return formWidth_; }
     double formHeight() const { return formHeight_; }
     bool isSmallScreen() const { return small_; } // the 640-pixel layout
+    // A window smaller than 640 x 480 (not the preview): the 640 layout drawn
+    // smaller, the board as large as the height allows, no label over it.
+    bool isFitted() const { return fitted_; }
     // 640-pixel screens show the names and event left-aligned, fitted to their text.
-    bool namesFitText() const { return small_; }
+    bool namesFitText() const { return small_ || fitted_; }
     // The `BackColor` setting applies (not on 640-pixel screens, not in the preview).
     bool appliesBackColor() const { return !small_ && !preview_; }
     bool moveListVisible() const { return !hideMoveList_; }
@@ -70,6 +73,7 @@ public:
 
 private:
     void placeSmallScreen();
+    double fittedFrameTop() const;
     void placeGeneral();
     void place1024();
     void placeMoveListColumn();
@@ -82,6 +86,7 @@ private:
     double formHeight_ = 0;
     double line_ = 0;
     bool small_ = false;
+    bool fitted_ = false;
     bool preview_ = false;
     bool hideMoveList_ = false;
     int orientation_ = 1;

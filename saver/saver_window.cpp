@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
+#include <QResizeEvent>
 
 #include <cmath>
 #include <limits>
@@ -90,7 +91,7 @@ SaverWindow::SaverWindow(RunMode mode, QSize screenSize, Services services, QWid
     Form_Load();
     input_ = new SaverInput(this, mode_ == RunMode::Preview, layout_.scale());
     connect(input_, &SaverInput::rotateRequested, this, &SaverWindow::rotate);
-    connect(input_, &SaverInput::endRequested, this, &SaverWindow::endProgram);
+    connect(input_, &SaverInput::endRequested, this, &SaverWindow::end);
     connect(Timer1, &ReplayTimer::Timer, this, &SaverWindow::Timer1_Timer);
     connect(Timer2, &ReplayTimer::Timer, this, &SaverWindow::Timer2_Timer);
 }
@@ -150,6 +151,22 @@ QFont SaverWindow::textFont() const
 void SaverWindow::Form_Load()
 {
     SettingsAccess& settings = services_.settings;
+    const bool rotated = numericValue(settings.get("rotate", "0")) == 1;
+    applyLayout(rotated);
+    if (rotated)
+        Board->RotateBoard();
+    Picture2->setMetrics(layout_.scale(), layout_.picture2().height, layout_.lineTwips());
+
+    Timer1->setInterval(toInt32(numericValue(settings.get("Timer", "2")) * 1000.0));
+    applyBoardStyle(settings.get("style", "1"));
+    engine_->GameNumber = toInt32(numericValue(settings.get("FirstGame", "1")) - 1);
+}
+
+// The layout for the current size: the load handler's, and again whenever the
+// window the Saver fills changes size.
+void SaverWindow::applyLayout(bool rotated)
+{
+    SettingsAccess& settings = services_.settings;
     const QFont font = textFont();
     lblTextSize->setFont(font);
 
@@ -157,12 +174,10 @@ void SaverWindow::Form_Load()
     in.screenWidth = screenSize_.width();
     in.screenHeight = screenSize_.height();
     in.preview = mode_ == RunMode::Preview;
-    in.rotate = numericValue(settings.get("rotate", "0")) == 1;
+    in.rotate = rotated;
     in.hideMoveList = settingIsTrue(settings.get("HideMoveList", "0"));
     in.lineTwips = QFontMetrics(font).height() * kTwipsPerPixel;
     layout_ = SaverLayout(in);
-    if (in.rotate)
-        Board->RotateBoard();
 
     QPalette formPalette = palette();
     formPalette.setColor(QPalette::Window,
@@ -178,7 +193,7 @@ void SaverWindow::Form_Load()
         labels_[n]->setPalette(p);
         labels_[n]->setFont(scaledFont);
     }
-    Picture2->setMetrics(layout_.scale(), layout_.picture2().height, layout_.lineTwips());
+    Picture2->setScale(layout_.scale());
     Picture2->setTextFont(font);
     Picture2->setTextColor(textColor);
 
@@ -197,9 +212,6 @@ void SaverWindow::Form_Load()
         labels_[n]->setAlignment(n == 4 ? Qt::AlignHCenter | Qt::AlignVCenter : nameAlignment);
     placeControls();
 
-    Timer1->setInterval(toInt32(numericValue(settings.get("Timer", "2")) * 1000.0));
-    applyBoardStyle(settings.get("style", "1"));
-
     const bool showList = layout_.moveListVisible();
     labels_[6]->setVisible(showList);
     labels_[7]->setVisible(showList);
@@ -210,7 +222,25 @@ void SaverWindow::Form_Load()
         p.setColor(QPalette::Window, formPalette.color(QPalette::Window));
         picture->setPalette(p);
     }
-    engine_->GameNumber = toInt32(numericValue(settings.get("FirstGame", "1")) - 1);
+}
+
+void SaverWindow::setFollowsSize(bool on)
+{
+    followsSize_ = on;
+}
+
+void SaverWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!followsSize_ || event->size() == screenSize_ || event->size().isEmpty())
+        return;
+    screenSize_ = event->size();
+    applyLayout(layout_.orientation() == 2);
+}
+
+void SaverWindow::showStatusLine(const std::string& text)
+{
+    setLabel(ReplayLabel::Label5, text);
 }
 
 void SaverWindow::place(QWidget* widget, const TwipRect& r)
@@ -386,6 +416,18 @@ void SaverWindow::showSettingsDialog()
 }
 
 void SaverWindow::endProgram()
+{
+    if (keepsPlaying_) {
+        // A game that ends the program elsewhere is skipped here: the next one
+        // follows after the usual pause.
+        Timer1->setEnabled(false);
+        Timer2->setEnabled(true);
+        return;
+    }
+    end();
+}
+
+void SaverWindow::end()
 {
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);

@@ -64,6 +64,15 @@ public:
     void setUpPreview();
     void NewGame();
 
+    // Lays the form out again whenever it is resized (XScreenSaver's window, an
+    // ordinary window); otherwise the layout is the one of its first size.
+    void setFollowsSize(bool on);
+    // Nobody can answer for the replay (XScreenSaver's window): a game that
+    // would end the program is skipped instead.
+    void setKeepsPlaying(bool on) { keepsPlaying_ = on; }
+    // A line on the status line (Label5).
+    void showStatusLine(const std::string& text);
+
     const SaverLayout& layout() const { return layout_; }
     ReplayEngine& engine() { return *engine_; }
 
@@ -73,9 +82,14 @@ signals:
     // The screensaver ends: the program should end now.
     void endRequested();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     // Load handler
     void Form_Load();
+    void applyLayout(bool rotated);
+    void end();
     void createControls();
     void placeControls();
     void applyBoardStyle(const std::string& style);
@@ -121,6 +135,8 @@ private:
     std::unique_ptr<ModalPause> modalPause_; // the engine's message boxes stop the replay timers
     std::unique_ptr<ReplayEngine> engine_;
     SaverInput* input_ = nullptr;
+    bool followsSize_ = false;
+    bool keepsPlaying_ = false;
 };
 
 } // namespace morvane
