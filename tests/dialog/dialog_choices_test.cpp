@@ -16,13 +16,6 @@ using morvane::MsgAnswer;
 
 namespace {
 
-void enterMoves(QWidget* dialog)
-{
-    type(dialog, "WhiteMove", "e4");
-    type(dialog, "BlackMove", "e5");
-    click(dialog, "Update");
-}
-
 struct FirstGameRow {
     const char* name;
     const char* stored;
@@ -83,7 +76,7 @@ TEST(DialogChoices, ReturnOnTheCloseQuestionKeepsTheGame)
     quiet.editGame = [](const std::vector<std::string>&) { return std::optional<std::vector<std::string>>(); };
     morvane::FrmSettings dialog(*h.store, real, QString::fromStdString(h.appPath), quiet);
     dialog.show();
-    enterMoves(&dialog);
+    enterMoves(&dialog, "e4", "e5");
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
@@ -121,7 +114,7 @@ TEST(DialogChoices, ASaveNameWithoutExtensionGetsPgn)
     for (const SaveName& row : rows) {
         DialogHarness h;
         auto dialog = h.open();
-        enterMoves(dialog.get());
+        enterMoves(dialog.get(), "e4", "e5");
         h.dialogs.files.push_back(h.path(row.chosen));
         click(dialog.get(), row.button);
         EXPECT_TRUE(std::filesystem::exists(h.path(row.written))) << row.button << " " << row.chosen;

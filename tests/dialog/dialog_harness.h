@@ -1,6 +1,6 @@
 #pragma once
 // One settings dialog over its own settings file and data folder in a temporary
-// directory, with scripted dialogs and recorders for links, sounds and the editor.
+// directory, with scripted dialogs and recorders for links and sounds.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -18,6 +19,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -86,11 +88,7 @@ public:
         morvane::FrmSettings::Services services;
         services.openUrl = [this](const QString& a) { openedUrls.push_back(a); };
         services.playSound = [this](const QString& f) { playedSounds.push_back(f); };
-        if (!realEditor)
-            services.editGame = [this](const std::vector<std::string>& lines) {
-                editorGot.push_back(lines);
-                return editorAnswer;
-            };
+        services.playMoveSound = playMoveSound;
         auto dialog = std::make_unique<morvane::FrmSettings>(*store, dialogs, QString::fromStdString(appPath),
                                                              std::move(services));
         dialog->show();
@@ -103,9 +101,7 @@ public:
     std::string appPath;
     std::vector<QString> openedUrls;
     std::vector<QString> playedSounds;
-    std::vector<std::vector<std::string>> editorGot;
-    std::optional<std::vector<std::string>> editorAnswer;
-    bool realEditor = false; // open the program's own game editor instead of recording
+    std::function<void(int)> playMoveSound; // the game editor, which is the program's own, plays through it
 
 private:
     QTemporaryDir dir_;
@@ -155,6 +151,24 @@ inline QString textOf(QWidget* dialog, const char* name)
     if (auto* combo = qobject_cast<QComboBox*>(w))
         return combo->currentText();
     return {};
+}
+
+// The move lines the game-entry tab lists.
+inline std::vector<std::string> listed(QWidget* dialog)
+{
+    std::vector<std::string> lines;
+    auto* list = child<QListWidget>(dialog, "List2");
+    for (int i = 0; i < list->count(); ++i)
+        lines.push_back(list->item(i)->text().toStdString());
+    return lines;
+}
+
+// One move pair typed on the game-entry tab and entered with Update.
+inline void enterMoves(QWidget* dialog, const QString& white, const QString& black)
+{
+    type(dialog, "WhiteMove", white);
+    type(dialog, "BlackMove", black);
+    click(dialog, "Update");
 }
 
 // The colour a user sees in the middle of a widget.

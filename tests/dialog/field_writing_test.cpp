@@ -42,9 +42,7 @@ TEST(FieldWriting, StaysInsideItsTagAndTheFilesEncoding)
         type(dialog.get(), "White", "");
         QTest::sendKeyEvent(QTest::Click, child(dialog.get(), "White"), Qt::Key_unknown, QString::fromUtf8(row.white),
                             {});
-        type(dialog.get(), "WhiteMove", "Kh1");
-        type(dialog.get(), "BlackMove", "Kh8");
-        click(dialog.get(), "Update");
+        enterMoves(dialog.get(), "Kh1", "Kh8");
         click(dialog.get(), "Save");
 
         const std::string after = readBytes(file);

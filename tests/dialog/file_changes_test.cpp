@@ -80,9 +80,7 @@ TEST_P(EditAfterChange, IsRefusedAndTheListFollowsTheFile)
     // Listed again, the game is cut where it now lies and saving keeps every other game.
     click(dialog.get(), "Command6");
     ASSERT_EQ(dialog->currentTab(), morvane::FrmSettings::GameEntryPage);
-    type(dialog.get(), "WhiteMove", "Kh1");
-    type(dialog.get(), "BlackMove", "Kc1");
-    click(dialog.get(), "Update");
+    enterMoves(dialog.get(), "Kh1", "Kc1");
     click(dialog.get(), "Save");
     const std::string saved = readBytes(file);
     EXPECT_EQ(gamesIn(saved), gamesIn(changed));
@@ -104,9 +102,7 @@ TEST_P(SaveAfterChange, WritesNothingAndKeepsWhatWasTyped)
 {
     click(dialog.get(), GetParam().button);
     type(dialog.get(), "White", "Typed");
-    type(dialog.get(), "WhiteMove", "e4");
-    type(dialog.get(), "BlackMove", "e5");
-    click(dialog.get(), "Update");
+    enterMoves(dialog.get(), "e4", "e5");
     const std::string changed =
         changeOutside({"GameAppended",
                        [](std::string b) { return b + "\r\n[Event \"Later\"]\r\n[White \"X\"]\r\n\r\n1. d4 *\r\n"; }});

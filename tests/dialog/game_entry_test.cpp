@@ -1,9 +1,7 @@
 // The game-entry tab as a user drives it: loading a listed game, typing moves,
-// the game editor's round trip, and the writer's exact bytes on disk.
+// and the writer's exact bytes on disk.
 
 #include <QListView>
-#include <QListWidget>
-#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -48,12 +46,6 @@ protected:
         list->setCurrentIndex(list->model()->index(row, 0));
         click(d, "Command6");
     }
-    void enterMoves(const QString& white, const QString& black)
-    {
-        type(d, "WhiteMove", white);
-        type(d, "BlackMove", black);
-        click(d, "Update");
-    }
     void newClubGame()
     {
         click(d, "Command7");
@@ -61,14 +53,6 @@ protected:
             {"EventNM", "Club"}, {"Site", "Here"}, {"DateNM", "2024.05.01"}, {"White", "Ann"}, {"Black", "Bob"}};
         for (const auto& tag : tags)
             type(d, tag[0], tag[1]);
-    }
-    std::vector<std::string> listed()
-    {
-        std::vector<std::string> lines;
-        auto* list = child<QListWidget>(d, "List2");
-        for (int i = 0; i < list->count(); ++i)
-            lines.push_back(list->item(i)->text().toStdString());
-        return lines;
     }
     bool enabled(const char* name) { return child(d, name)->isEnabled(); }
 
@@ -88,12 +72,12 @@ TEST_F(GameEntry, EditingTheFirstOfTwoGamesRewritesItInPlace)
     EXPECT_EQ(textOf(d, "DateNM"), "2020.01.01");
     EXPECT_EQ(textOf(d, "cmbResult"), "White Wins");
     EXPECT_EQ(textOf(d, "FileName2"), QString::fromStdString("File name : " + file));
-    EXPECT_EQ(listed(), (std::vector<std::string>{"1. e4            e5", "2. Nf3     "}));
+    EXPECT_EQ(listed(d), (std::vector<std::string>{"1. e4            e5", "2. Nf3     "}));
     EXPECT_EQ(textOf(d, "MoveNum"), "3.");
     EXPECT_FALSE(enabled("Save")) << "nothing changed yet";
 
     type(d, "White", "Wx");
-    enterMoves("Bc4", "Nc6");
+    enterMoves(d, "Bc4", "Nc6");
     click(d, "Save");
     ASSERT_EQ(h.dialogs.messages.size(), 1u);
     EXPECT_EQ(h.dialogs.messages[0].text.substr(0, 8), "Caution.");
@@ -108,7 +92,7 @@ TEST_F(GameEntry, EditingTheFirstOfTwoGamesRewritesItInPlace)
     // The list follows the file it was saved into, so the second game is cut right.
     edit(1);
     EXPECT_EQ(textOf(d, "Black"), "B2");
-    EXPECT_EQ(listed(), (std::vector<std::string>{"1. d4            d5"}));
+    EXPECT_EQ(listed(d), (std::vector<std::string>{"1. d4            d5"}));
 }
 
 TEST_F(GameEntry, SavingThroughALinkWritesTheFileItPointsTo)
@@ -118,43 +102,46 @@ TEST_F(GameEntry, SavingThroughALinkWritesTheFileItPointsTo)
     auto dialog = openOn("link.pgn", "");
     edit(0);
     type(d, "Site", "Elsewhere");
-    enterMoves("Bc4", "Nc6");
+    enterMoves(d, "Bc4", "Nc6");
     click(d, "Save");
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_NE(readBytes(h.path("real.pgn")).find("[Site \"Elsewhere\"]"), std::string::npos);
 }
 
+// A new game goes after the file's last, with Save into the listed file or with
+// Save As into a new one, and is listed again.
 TEST_F(GameEntry, ANewGameIsAppendedAfterTheFileAndListedAgain)
 {
-    auto dialog = openOn("crlf.pgn", withCrLf(kTwoGames));
-    newClubGame();
-    EXPECT_EQ(textOf(d, "MoveNum"), "1.");
-    enterMoves("e4", "e5");
-    enterMoves("Qh5", "Nc6");
-    child<QComboBox>(d, "cmbResult")->setCurrentIndex(2);
-    click(d, "Save");
-    EXPECT_EQ(readBytes(file), withCrLf(kTwoGames) + "\r\n\r\n" + kClubTags +
-                                   "[Result \"1/2-1/2\"]\r\n1. e4            e5\r\n2. Qh5          Nc6\r\n"
-                                   " 1/2-1/2\r\n\r\n");
-    EXPECT_EQ(textOf(d, "lblNumImported"), "3 games found");
-    edit(2);
-    EXPECT_EQ(textOf(d, "White"), "Ann");
-    EXPECT_EQ(textOf(d, "cmbResult"), "Drawn Game");
-    EXPECT_EQ(listed(), (std::vector<std::string>{"1. e4            e5", "2. Qh5          Nc6"}));
-}
-
-TEST_F(GameEntry, SaveAsWithNoResultChosenWritesAnEmptyResultWithoutAsking)
-{
-    auto dialog = h.open();
-    d = dialog.get();
-    newClubGame();
-    enterMoves("d4", "Nf6");
-    h.dialogs.files.push_back(h.path("fresh.pgn"));
-    click(d, "SaveAs");
-    EXPECT_EQ(readBytes(h.path("fresh.pgn")), readBytes(h.appPath + "default.pgn") + "\r\n\r\n" + kClubTags +
-                                                  "[Result \"\"]\r\n1. d4           Nf6\r\n \r\n\r\n");
-    EXPECT_TRUE(h.dialogs.messages.empty());
-    EXPECT_EQ(textOf(d, "FileName2"), QString::fromStdString("File name : " + h.path("fresh.pgn")));
+    struct Row {
+        const char* button;
+        int result; // the result list's row; none chosen (-1) writes an empty result without asking
+        const char* written;
+    };
+    for (const Row& row : {Row{"Save", 2, "1/2-1/2"}, Row{"SaveAs", -1, ""}}) {
+        SCOPED_TRACE(row.button);
+        h.dialogs.messages.clear();
+        auto dialog = openOn("crlf.pgn", withCrLf(kTwoGames));
+        newClubGame();
+        EXPECT_EQ(textOf(d, "MoveNum"), "1.");
+        enterMoves(d, "e4", "e5");
+        enterMoves(d, "Qh5", "Nc6");
+        if (row.result >= 0)
+            child<QComboBox>(d, "cmbResult")->setCurrentIndex(row.result);
+        if (std::string(row.button) == "SaveAs")
+            h.dialogs.files.push_back(file = h.path("fresh.pgn"));
+        click(d, row.button);
+        EXPECT_EQ(readBytes(file), withCrLf(kTwoGames) + "\r\n\r\n" + kClubTags + "[Result \"" + row.written +
+                                       "\"]\r\n1. e4            e5\r\n2. Qh5          Nc6\r\n " + row.written +
+                                       "\r\n\r\n");
+        EXPECT_EQ(h.dialogs.messages.size(), std::string(row.button) == "Save" ? 1u : 0u) << "Save cautions only";
+        EXPECT_EQ(textOf(d, "FileName2"), QString::fromStdString("File name : " + file));
+        if (std::string(row.button) == "SaveAs")
+            continue; // the list stays on the file it was read from
+        EXPECT_EQ(textOf(d, "lblNumImported"), "3 games found");
+        edit(2);
+        EXPECT_EQ(textOf(d, "White"), "Ann");
+        EXPECT_EQ(listed(d), (std::vector<std::string>{"1. e4            e5", "2. Qh5          Nc6"}));
+    }
 }
 
 TEST_F(GameEntry, TypedMovesAreCheckedListedAndEditable)
@@ -162,12 +149,12 @@ TEST_F(GameEntry, TypedMovesAreCheckedListedAndEditable)
     auto dialog = h.open();
     d = dialog.get();
     click(d, "Command7");
-    enterMoves("", "e5");
+    enterMoves(d, "", "e5");
     EXPECT_EQ(h.dialogs.texts(), std::vector<std::string>{"  Invalid Move           "});
-    EXPECT_TRUE(listed().empty());
-    enterMoves("e4", "e5");
-    enterMoves("Qh4xe1+!", "Kxe1");
-    EXPECT_EQ(listed(), (std::vector<std::string>{"1. e4            e5", "2. Qh4xe1+!    Kxe1"}));
+    EXPECT_TRUE(listed(d).empty());
+    enterMoves(d, "e4", "e5");
+    enterMoves(d, "Qh4xe1+!", "Kxe1");
+    EXPECT_EQ(listed(d), (std::vector<std::string>{"1. e4            e5", "2. Qh4xe1+!    Kxe1"}));
     EXPECT_TRUE(child(d, "WhiteMove")->hasFocus());
 
     // Clicking a line brings it back for correction; Update replaces it in place.
@@ -177,49 +164,11 @@ TEST_F(GameEntry, TypedMovesAreCheckedListedAndEditable)
     EXPECT_EQ(textOf(d, "WhiteMove"), "Qh4xe1+!");
     type(d, "BlackMove", "Kxe2");
     click(d, "Update");
-    EXPECT_EQ(listed(), (std::vector<std::string>{"1. e4            e5", "2. Qh4xe1+!    Kxe2"}));
+    EXPECT_EQ(listed(d), (std::vector<std::string>{"1. e4            e5", "2. Qh4xe1+!    Kxe2"}));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     click(d, "New");
     EXPECT_EQ(textOf(d, "MoveNum"), "3.");
     EXPECT_EQ(textOf(d, "WhiteMove"), "");
-}
-
-TEST_F(GameEntry, GraphicalEntryHandsOverTheLinesAndTakesTheEditorsBack)
-{
-    auto dialog = openOn("two.pgn");
-    edit(0);
-    click(d, "Command14"); // the editor is cancelled
-    ASSERT_EQ(h.editorGot.size(), 1u);
-    EXPECT_EQ(h.editorGot[0], listed());
-    EXPECT_FALSE(enabled("Save")) << "a cancelled editor changes nothing";
-
-    h.editorAnswer = std::vector<std::string>{"1. c4            e5", "2. g3                "};
-    click(d, "Command14");
-    EXPECT_EQ(listed(), *h.editorAnswer);
-    EXPECT_EQ(textOf(d, "MoveNum"), "3.");
-    click(d, "Save");
-    EXPECT_NE(readBytes(file).find("1. c4            e5\r\n2. g3                \r\n 1-0\r\n"), std::string::npos);
-}
-
-TEST_F(GameEntry, TheProgramsEditorReplaysTheLinesAndHandsThemBack)
-{
-    h.realEditor = true;
-    auto dialog = openOn("two.pgn");
-    edit(1);
-    bool sawEditor = false;
-    QTimer::singleShot(0, [&sawEditor] {
-        QWidget* editor = QApplication::activeModalWidget();
-        ASSERT_TRUE(editor && editor->objectName() == "frmGE");
-        sawEditor = true;
-        auto* blackMoves = editor->findChild<QListWidget*>("List2");
-        for (int waited = 0; blackMoves && blackMoves->count() < 1 && waited < 5000; waited += 20)
-            QTest::qWait(20);
-        QTest::mouseClick(editor->findChild<QPushButton*>("OK"), Qt::LeftButton);
-    });
-    click(d, "Command14");
-    ASSERT_TRUE(sawEditor) << "Graphical Entry opens the editor modally";
-    EXPECT_EQ(listed(), (std::vector<std::string>{"1. d4            d5"}));
-    EXPECT_TRUE(enabled("Save"));
 }
 
 TEST_F(GameEntry, RefusalsWriteNothing)
@@ -227,7 +176,7 @@ TEST_F(GameEntry, RefusalsWriteNothing)
     auto dialog = openOn("two.pgn");
     click(d, "Command7");
     EXPECT_FALSE(enabled("SaveAs")) << "nothing entered yet";
-    enterMoves("e4", "e5");
+    enterMoves(d, "e4", "e5");
     h.dialogs.answers = {MsgAnswer::No}; // the caution question
     click(d, "Save");
     h.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::No}; // caution, then incomplete information
@@ -244,31 +193,25 @@ TEST_F(GameEntry, RefusalsWriteNothing)
     EXPECT_FALSE(fs::exists(h.path("other.pgn")));
 }
 
-// Edit finds no game to load: the import tab comes to the front with a message.
+// Edit finds no game to load: the import tab comes to the front with a message
+// (a file changed since the listing: file_changes_test.cpp).
 TEST_F(GameEntry, EditWithoutAGameToLoadGoesBackToTheImport)
 {
     const std::vector<std::pair<std::string, std::string>> rows = {
         {"empty", "No games to edit. Please select \"New Game\" or \"PGN import\""},
-        {"changed", "has changed"}, // a line added by another program since the listing
         {"gone", "The PGN file could not be read:\r\n"},
     };
     for (const auto& [name, message] : rows) {
         SCOPED_TRACE(name);
         h.dialogs.messages.clear();
         auto dialog = openOn(name + ".pgn", name == "empty" ? "no games here\n" : kTwoGames);
-        if (name == "changed")
-            writeBytes(file, "; a comment line\n" + kTwoGames);
         if (name == "gone")
             fs::remove(file);
         click(d, "Command6");
         ASSERT_EQ(h.dialogs.messages.size(), 1u);
         EXPECT_NE(h.dialogs.messages[0].text.find(message), std::string::npos);
         EXPECT_EQ(dialog->currentTab(), morvane::FrmSettings::PgnImportPage);
-        EXPECT_TRUE(listed().empty());
-        if (name == "changed") {
-            click(d, "Command6");
-            EXPECT_EQ(textOf(d, "EventNM"), "A") << "after the new listing the game loads";
-        }
+        EXPECT_TRUE(listed(d).empty());
     }
 }
 
@@ -279,7 +222,7 @@ TEST_F(GameEntry, AFailingWriteLeavesTheFileAsItWas)
     const std::string original = readBytes(dataPgn("Fischer.pgn"));
     auto dialog = openOn("big.pgn", original);
     edit(0);
-    enterMoves("e4", "e5");
+    enterMoves(d, "e4", "e5");
     // Files may grow to 4 KiB only, as on a full disk; the new text is far longer.
     struct rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);

@@ -24,15 +24,6 @@ public:
     void play(const std::string& path) override { played.push_back(path); }
 };
 
-std::vector<std::string> listed(QWidget* dialog)
-{
-    std::vector<std::string> lines;
-    auto* list = child<QListWidget>(dialog, "List2");
-    for (int i = 0; i < list->count(); ++i)
-        lines.push_back(list->item(i)->text().toStdString());
-    return lines;
-}
-
 int square(const std::string& name)
 {
     return quill::SquareIndex(name[0] - 'a' + 1, 9 - (name[1] - '0'));
@@ -42,22 +33,16 @@ class GraphicalEntry : public ::testing::Test {
 protected:
     std::unique_ptr<morvane::FrmSettings> open()
     {
-        morvane::FrmSettings::Services services;
-        services.openUrl = [](const QString&) {};
-        services.playSound = [](const QString&) {};
-        services.playMoveSound = [this](int kind) { sounds.PlayMoveSound(kind); };
-        auto dialog = std::make_unique<morvane::FrmSettings>(*h.store, h.dialogs, QString::fromStdString(h.appPath),
-                                                             std::move(services));
-        dialog->show();
-        return dialog;
+        h.playMoveSound = [this](int kind) { sounds.PlayMoveSound(kind); };
+        return h.open();
     }
 
     // Graphical Entry: lets the editor replay the listed moves, drags "e2e4 ..."
-    // on its board and presses its OK.
-    void graphicalEntry(QWidget* dialog, const std::string& drags)
+    // on its board and presses its OK (or `button`).
+    void graphicalEntry(QWidget* dialog, const std::string& drags, const char* button = "OK")
     {
         bool opened = false;
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&, button] {
             auto* editor = qobject_cast<morvane::FrmGE*>(QApplication::activeModalWidget());
             ASSERT_NE(editor, nullptr);
             opened = true;
@@ -67,7 +52,7 @@ protected:
                 editor->board().reportPress(square(m.substr(0, 2)), quill::Varnel::kLeftButton, 0);
                 editor->board().reportDrop(square(m.substr(2, 2)));
             }
-            QTest::mouseClick(editor->findChild<QPushButton*>("OK"), Qt::LeftButton);
+            QTest::mouseClick(editor->findChild<QPushButton*>(button), Qt::LeftButton);
         });
         click(dialog, "Command14");
         EXPECT_TRUE(opened);
@@ -88,15 +73,15 @@ TEST_F(GraphicalEntry, MovesTypedAfterAWhiteOnlyLineKeepTheirPairsThroughTheEdit
     click(dialog.get(), "Command9");
     click(dialog.get(), "Command7");
     graphicalEntry(dialog.get(), "e2e4 e7e5 g1f3 b8c6 f1b5");
-    type(dialog.get(), "WhiteMove", "d3");
-    type(dialog.get(), "BlackMove", "Nf6");
-    click(dialog.get(), "Update");
+    enterMoves(dialog.get(), "d3", "Nf6");
     const std::vector<std::string> entered = listed(dialog.get());
     ASSERT_EQ(entered.size(), 4u);
     EXPECT_EQ(entered[3], "4. d3           Nf6");
 
     graphicalEntry(dialog.get(), "");
     EXPECT_EQ(listed(dialog.get()), entered);
+    graphicalEntry(dialog.get(), "a2a3", "Command2");
+    EXPECT_EQ(listed(dialog.get()), entered) << "a cancelled editor changes nothing";
     click(dialog.get(), "Save");
     std::string movetext;
     for (const std::string& line : entered)
@@ -132,11 +117,8 @@ TEST_F(GraphicalEntry, TheEditorsPromotionSoundIsTheProgramsMoveSound)
     auto dialog = open();
     click(dialog.get(), "Command7");
     for (const auto& [white, black] : std::vector<std::pair<QString, QString>>{
-             {"h4", "g5"}, {"hxg5", "h6"}, {"gxh6", "e6"}, {"h7", "Be7"}, {"hxg8=Q", "Rxg8"}}) {
-        type(dialog.get(), "WhiteMove", white);
-        type(dialog.get(), "BlackMove", black);
-        click(dialog.get(), "Update");
-    }
+             {"h4", "g5"}, {"hxg5", "h6"}, {"gxh6", "e6"}, {"h7", "Be7"}, {"hxg8=Q", "Rxg8"}})
+        enterMoves(dialog.get(), white, black);
     graphicalEntry(dialog.get(), "");
     EXPECT_EQ(output.played, std::vector<std::string>{"/data/move.wav"});
 }

