@@ -41,5 +41,3 @@ TEST(RunMode, DataFolderEndsInASeparatorAndAnInstallFindsItUnderShare)
     EXPECT_EQ(installedDataFolder("/nowhere/bin", holds), "/nowhere/bin");
     EXPECT_EQ(installedDataFolder("bin", holds), "bin");
 }
-
-}
