@@ -13,6 +13,7 @@ namespace {
 
 TEST(GameEndings, EndOnThePlacementAndStatus)
 {
+    const char* const kRuyLopez = "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR";
     struct Ending {
         const char* pgn;
         const char* placement;
@@ -23,7 +24,7 @@ TEST(GameEndings, EndOnThePlacementAndStatus)
         // 5. gxh8Q: a capturing promotion written without "=".
         {"1. h4 g5 2. hxg5 h6 3. gxh6 Bg7 4. hxg7 Nf6 5. gxh8Q *", "rnbqk2Q/pppppp2/5n2/8/8/8/PPPPPPP1/RNBQKBNR",
          "Game was not completed", ""},
-        {"1. e4 e5 *", "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR", "Match finished or stopped", ""},
+        {"1. e4 e5 *", kRuyLopez, "Match finished or stopped", ""},
         {"1. e4! e5?! 2. Qh5!? Nc6?? 3. Bc4 Nf6?? 4. Qxf7#! 1-0",
          "r1bqkb1r/pppp1Qpp/2n2n2/4p3/2B1P3/8/PPPP1PPP/RNB1K1NR", "White wins", ""},
         // Brackets inside a tag value.
@@ -34,6 +35,12 @@ TEST(GameEndings, EndOnThePlacementAndStatus)
          "white King Checked", ""},
         {"1. e4 Nd5 2. d4 e5 *", "rnbqkbnr/pppp1ppp/8/4p3/3PP3/8/PPP2PPP/RNBQKBNR", "Match finished or stopped",
          "Illegal move"},
+        // Hostile but valid: two annotated moves of eight characters or more (Black's must survive), tabs
+        // between tokens, a quote that closes only after the one "]".
+        {"1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6!?!?!? dxc6!?!?!? *",
+         "r1bqkbnr/1pp2ppp/p1p5/4p3/4P3/5N2/PPPP1PPP/RNBQK2R", "Match finished or stopped", ""},
+        {"1.\te4\te5\t*", kRuyLopez, "Match finished or stopped", ""},
+        {"[Annotator \"Joe]\"\n\n1. e4 e5 *", kRuyLopez, "Match finished or stopped", ""},
         // The program ends: 2. d4 is never played.
         {"1. e4 Zz5 2. d4 *", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR", "", "Invalid Move"},
     };

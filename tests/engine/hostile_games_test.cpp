@@ -1,5 +1,5 @@
 // Games and indexes written to hurt: each must leave the replay sound, with the
-// board right and the program running.
+// board right and the program running (hostile movetext is among the game endings).
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -17,43 +17,20 @@ namespace {
 
 const std::string kRuyLopez = "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR";
 
-struct HostileGame {
-    const char* name;
-    std::string pgn;
-    std::string placement;
-};
-
-class HostileGames : public testing::TestWithParam<HostileGame> {};
-
-TEST_P(HostileGames, PlayToTheRightBoardWithoutAMessage)
-{
-    Rig rig;
-    rig.usePgn("h.pgn", GetParam().pgn);
-    rig.engine.Timer2_Timer();
-    rig.playGame();
-    EXPECT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages[0].text;
-    EXPECT_FALSE(rig.ended());
-    EXPECT_EQ(morvane::piecePlacement(rig.board), GetParam().placement);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Replay, HostileGames,
-    testing::Values(
-        // Two annotated moves of eight characters or more each: Black's move must survive.
-        HostileGame{"LongWhiteAndBlackMoves",
-                    "[Event \"long\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6!?!?!? dxc6!?!?!? *\n",
-                    "r1bqkbnr/1pp2ppp/p1p5/4p3/4P3/5N2/PPPP1PPP/RNBQK2R"},
-        HostileGame{"TabsBetweenTokens", "[Event \"tabs\"]\n\n1.\te4\te5\t*\n", kRuyLopez},
-        // The quote closes only after the one "]": the written rules play this game.
-        HostileGame{"QuoteAroundTheOnlyBracket", "[Event \"q\"]\n[Annotator \"Joe]\"\n\n1. e4 e5 *\n", kRuyLopez}),
-    [](const testing::TestParamInfo<HostileGame>& info) { return std::string(info.param.name); });
-
+// Fields of up to eight characters keep the fixed layout; longer ones grow the line.
 TEST(MoveLines, TwoLongMovesReadBackAsTwo)
 {
+    EXPECT_EQ(morvane::moveLine(7, "exd8=Q+!!", "Kxd8"), "7. exd8=Q+!!    Kxd8");
     const struct {
         std::string white, black;
-    } rows[] = {{"Bxc6+!?!", "dxc6!?!?"},    {"Bxc6+!?!", "dxc6!?!?!"}, {"Bxc6+!?!?", "dxc6!?!?"},
-                {"Bxc6+!?!?", "dxc6!?!?!?"}, {"Nbd7!?!?!?!?", "e5"},    {"e4", "Nbd7!?!?!?!?"}};
+    } rows[] = {{"Bxc6+!?!", "dxc6!?!?"},
+                {"Bxc6+!?!", "dxc6!?!?!"},
+                {"Bxc6+!?!?", "dxc6!?!?"},
+                {"Bxc6+!?!?", "dxc6!?!?!?"},
+                {"Nbd7!?!?!?!?", "e5"},
+                {"e4", "Nbd7!?!?!?!?"},
+                {"", "e5"},
+                {"Rxa8+", ""}};
     for (const auto& r : rows) {
         const morvane::MoveFields fields = morvane::moveFields(morvane::moveLine(4, r.white, r.black));
         EXPECT_EQ(fields.white, r.white);

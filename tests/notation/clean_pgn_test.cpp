@@ -27,15 +27,3 @@ TEST(CleanPGN, GivesTheMovetextOrTheImbalance)
         EXPECT_EQ(result.text, r.output) << r.input;
     }
 }
-
-TEST(CleanPGN, MessagesNameTheStage)
-{
-    const std::string head = "- There is an error in this PGN file.\r\n- number of left ";
-    EXPECT_EQ(morvane::imbalanceMessage(Imbalance::Brackets),
-              head + "brackets are not equal to number of right brackets");
-    EXPECT_EQ(morvane::imbalanceMessage(Imbalance::Braces),
-              head + "braces '{' are not equal to number of right braces '}'");
-    EXPECT_EQ(morvane::imbalanceMessage(Imbalance::Parentheses),
-              head + "parenthesis are not equal to number of right parenthesis");
-    EXPECT_EQ(morvane::imbalanceMessage(Imbalance::None), "");
-}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program as a desktop screensaver on a real (virtual) X server: inside
 # XScreenSaver's window, and full screen on a display of two screens.
-#   desktop_end_to_end.sh CASE MORVANE3 X_HELPER
+#   desktop_end_to_end.sh CASE MORVANE3
 set -u
 if [ -z "${DESKTOP_E2E_DISPLAY:-}" ]; then
   case $1 in
@@ -14,7 +14,7 @@ if [ -z "${DESKTOP_E2E_DISPLAY:-}" ]; then
     env DESKTOP_E2E_DISPLAY=1 QT_QPA_PLATFORM=xcb bash "$0" "$@" | tee /dev/stderr | tail -n 1 | grep -q '^PASS'
   exit
 fi
-case_name=$1 program=$2 xhelper=$3
+case_name=$1 program=$2
 source "$(dirname "$0")/e2e_common.sh"
 
 # Mean brightness (0 black .. 1 white) of a window's picture.
@@ -25,8 +25,7 @@ brightness() { import -window "$1" "$tmp/shot.png" && convert "$tmp/shot.png" -f
 # ends when the host goes.
 in_host_window() {
   local width=$1 height=$2 how=$3
-  coproc HOST { "$xhelper" window "$width" "$height"; }
-  read -r host <&"${HOST[0]}"
+  open_host "$width" "$height"
   case $how in
   variable) XSCREENSAVER_WINDOW=$(printf '0x%x' "$host") "$program" --root >"$tmp/out" 2>&1 & ;;
   argument) "$program" -window-id "$host" >"$tmp/out" 2>&1 & ;;
@@ -34,11 +33,7 @@ in_host_window() {
   pid=$!
   children=""
   for _ in $(seq 100); do
-    echo children >&"${HOST[1]}"
-    children=""
-    while read -r line <&"${HOST[0]}" && [ "$line" != end ]; do children+="$line"$'\n'; done
-    grep -q "^[0-9]* 0 0 $width $height viewable Morvane 3$" <<<"$children" && break
-    children=""
+    children=$(children "$host" | grep "^[0-9]* 0 0 $width $height viewable Morvane 3$") && break
     sleep 0.1
   done
   [ -n "$children" ] || fail "($how) no ${width}x$height child titled \"Morvane 3\" filling the host window"
@@ -50,10 +45,8 @@ in_host_window() {
   xdotool mousemove 40 40 sleep 0.3 mousemove 200 150 sleep 0.3 key x
   sleep 0.7
   running || fail "($how) a move or a key ended it inside XScreenSaver's window"
-  echo destroy >&"${HOST[1]}"
-  read -r _ <&"${HOST[0]}"
+  close_host
   expect_clean_end "($how) the host window was destroyed"
-  exec {HOST[1]}>&-
 }
 
 case $case_name in
@@ -67,11 +60,11 @@ every_screen_covered)
   second=${DISPLAY%.*}.1
   cover=""
   for _ in $(seq 100); do
-    cover=$(DISPLAY=$second "$xhelper" toplevels | grep " 0 0 800 600 viewable Morvane 3$") && break
+    cover=$(DISPLAY=$second toplevels | grep " 0 0 800 600 viewable Morvane 3$") && break
     sleep 0.1
   done
   [ -n "$cover" ] || fail "nothing covers the second screen"
-  "$xhelper" toplevels | grep -q " 0 0 1024 768 viewable Morvane 3$" || fail "the first screen is not covered"
+  toplevels | grep -q " 0 0 1024 768 viewable Morvane 3$" || fail "the first screen is not covered"
   sleep 1
   # Xvfb's bare root is a grey weave; the cover is the Saver's black background.
   mean=$(DISPLAY=$second brightness root)

@@ -20,7 +20,7 @@ start() {
 # The line of the program's window among the top-level windows, once it is shown.
 saver_window() {
   for _ in $(seq 100); do
-    line=$("$xhelper" toplevels | grep " viewable Morvane 3$")
+    line=$(toplevels | grep " viewable Morvane 3$")
     [ -n "$line" ] && { echo "$line"; return 0; }
     sleep 0.1
   done
@@ -38,7 +38,7 @@ covers_screen_and_hides_cursor)
   full_screen
   read -r _ x y w h _ <<<"$(saver_window)"
   [ "$x $y $w $h" = "0 0 1024 768" ] || fail "window at $x,$y size ${w}x$h, not the whole screen"
-  [ "$("$xhelper" cursor)" = blank ] || fail "the pointer is visible"
+  [ "$("$xhelper")" = blank ] || fail "the pointer is visible"
   ;;
 second_mouse_position_ends)
   full_screen
@@ -65,22 +65,18 @@ key_ends_but_r_turns)
   expect_clean_end "the key x"
   ;;
 preview_embeds_and_ends_with_host)
-  coproc HOST { "$xhelper" window 320 240; }
-  read -r host <&"${HOST[0]}"
+  open_host 320 240
   start "/p $host"
   found=""
   for _ in $(seq 100); do
-    echo children >&"${HOST[1]}"
-    children=""
-    while read -r line <&"${HOST[0]}" && [ "$line" != end ]; do children+="$line"$'\n'; done
-    if grep -q "^[0-9]* 20 2 320 240 viewable" <<<"$children"; then found=yes; break; fi
+    kids=$(children "$host")
+    if grep -q "^[0-9]* 20 2 320 240 viewable" <<<"$kids"; then found=yes; break; fi
     sleep 0.1
   done
-  [ -n "$found" ] || fail "no 320x240 child at (20, 2) in the host window; children: $children"
+  [ -n "$found" ] || fail "no 320x240 child at (20, 2) in the host window; children: $kids"
   sleep 1
   running || fail "the preview ended by itself"
-  echo destroy >&"${HOST[1]}"
-  read -r _ <&"${HOST[0]}"
+  close_host
   expect_clean_end "the host window was destroyed"
   ;;
 *)

