@@ -40,4 +40,20 @@ public:
     virtual std::optional<std::uint32_t> chooseColor(std::uint32_t current) = 0;
 };
 
+// For places where nobody can answer a picker (no display, a window that does
+// not get the keyboard): every choice is cancelled, only messages remain.
+class MessageOnlyDialogs : public Dialogs {
+public:
+    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::string> saveFile(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+    std::optional<std::uint32_t> chooseColor(std::uint32_t) override { return std::nullopt; }
+};
+
 } // namespace morvane

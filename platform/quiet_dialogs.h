@@ -10,22 +10,12 @@
 
 namespace morvane {
 
-class QuietDialogs : public Dialogs {
+class QuietDialogs : public MessageOnlyDialogs {
 public:
     explicit QuietDialogs(std::function<void(const std::string&)> status = {}) : status_(std::move(status)) {}
     void setStatus(std::function<void(const std::string&)> status) { status_ = std::move(status); }
 
     MsgAnswer message(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
-    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-    std::optional<std::uint32_t> chooseColor(std::uint32_t) override { return std::nullopt; }
 
 private:
     std::function<void(const std::string&)> status_;

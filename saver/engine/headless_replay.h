@@ -19,7 +19,7 @@ struct ReplaySummary {
     std::int64_t halfMoves = 0;
 };
 
-class HeadlessReplay : public ReplayScreen, public Dialogs, public ReplayObserver {
+class HeadlessReplay : public ReplayScreen, public MessageOnlyDialogs, public ReplayObserver {
 public:
     // Lines go to `out` when it is not null ("<game>\t<half-moves>\t<outcome>\t<placement>\n").
     explicit HeadlessReplay(std::FILE* out) : out_(out) {}
@@ -45,16 +45,6 @@ public:
 
     // Dialogs: the first message of a game becomes its outcome.
     MsgAnswer message(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
-    std::optional<std::string> openFile(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-    std::optional<std::uint32_t> chooseColor(std::uint32_t) override { return std::nullopt; }
 
     // ReplayObserver
     void loadStarting() override;
