@@ -66,6 +66,7 @@ int kingColumn(const quill::BoardModel& board, int row, quill::PieceNum king)
 
 bool readCastling(std::string_view field, const quill::BoardModel& board, GameStart& start)
 {
+    start.mayCastle = {false, false};
     if (field == "-")
         return true;
     for (const char c : field) {
@@ -73,6 +74,7 @@ bool readCastling(std::string_view field, const quill::BoardModel& board, GameSt
         const bool black = c == 'k' || c == 'q' || (c >= 'a' && c <= 'h');
         if (!white && !black)
             return false;
+        start.mayCastle[white ? 0 : 1] = true;
         const int row = white ? 8 : 1;
         const int king = kingColumn(board, row, white ? quill::wking : quill::Bking);
         auto& rooks = white ? start.rooks.white : start.rooks.black;
@@ -140,6 +142,8 @@ std::optional<GameStart> parseFen(std::string_view fen, bool chess960Variant)
         const bool square = ep.size() == 2 && ep[0] >= 'a' && ep[0] <= 'h' && (ep[1] == '3' || ep[1] == '6');
         if (ep != "-" && !square)
             return std::nullopt;
+        if (square)
+            start.enPassant = std::string(ep);
     }
     int clock = 0;
     if (parts.size() > 4 && !readNumber(parts[4], clock))

@@ -29,6 +29,10 @@ struct GameStart {
     int firstMove = 1;  // the full-move number of the first move line
     bool chess960 = false;
     CastlingRooks rooks; // read only when chess960
+    // Whether each side (White, Black) keeps a castling right: a FEN with a
+    // castling field of "-" or of the other side's letters only takes it away.
+    std::array<bool, 2> mayCastle{true, true};
+    std::string enPassant; // the square a pawn just crossed ("d6"), or empty
 };
 
 // A FEN: placement, active colour, and optionally castling, en passant square,

@@ -57,7 +57,7 @@ FrmSettings::FrmSettings(SettingsStore& store, Dialogs& dialogs, QString appPath
         services_.editGame = [this](const std::vector<std::string>& moveLines) {
             EditorServices editor;
             editor.config = &config_;
-            return FrmGE::editGame(moveLines, dialogs_, editor, this);
+            return FrmGE::editGame(moveLines, dialogs_, editor, this, entry_->startPosition());
         };
     if (!services_.playSound) {
         auto player = std::make_unique<WavPlayer>();

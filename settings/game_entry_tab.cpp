@@ -223,6 +223,14 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
     Black_->setText(decoded(QuotedTagValue(game, "[Black \"")));
     Site_->setText(decoded(QuotedTagValue(game, "[Site \"")));
     DateNM_->setText(decoded(QuotedTagValue(game, "[Date \"")));
+    setUpTags_.clear();
+    for (const char* name : {"SetUp", "FEN", "Variant"}) {
+        const std::string opening = std::string("[") + name + " \"";
+        if (game.find(opening) != std::string::npos)
+            setUpTags_ += opening + QuotedTagValue(game, opening) + "\"]" + kCrLf;
+    }
+    const StartOf start = gameStart(game);
+    start_ = start.kind == StartKind::FromFen ? start.start : GameStart{};
     if (auto result = ResultTagValue(game))
         resultTag_ = std::move(*result);
     const char* const markers[] = {"1-0", "0-1", "1/2-1/2", "*"};
@@ -236,12 +244,15 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
         dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical);
     std::vector<std::string> lines;
     std::string gameResult;
-    ListMoves(cleaned.text, lines, gameResult, resultTag_);
+    ListStartMoves(cleaned.text, start_, lines, gameResult, resultTag_);
+    // The lines may be numbered from 1 whatever the FEN says: they decide.
+    if (!lines.empty())
+        start_.firstMove = static_cast<int>(SplitMoveLine(lines.front()).number);
     List2_->clear();
     for (const std::string& line : lines)
         List2_->addItem(decoded(line));
     rebuildMoveText();
-    moveNumber_ = List2_->count() + 1;
+    moveNumber_ = List2_->count() + start_.firstMove;
     showMoveNumber();
     WhiteMove_->clear();
     BlackMove_->clear();
@@ -265,6 +276,8 @@ bool GameEntryTab::startNewGame(const QString& pgnFile)
     latin1File_ = !isUtf8(before);
     textBefore_ = std::move(before);
     textAfter_.clear();
+    setUpTags_.clear();
+    start_ = GameStart{};
     for (QLineEdit* field : {EventNM_, White_, Black_, DateNM_, Site_})
         field->clear();
     List2_->clear();
@@ -280,7 +293,7 @@ void GameEntryTab::New_Click()
 {
     WhiteMove_->clear();
     BlackMove_->clear();
-    moveNumber_ = List2_->count() + 1;
+    moveNumber_ = List2_->count() + start_.firstMove;
     showMoveNumber();
 }
 
@@ -292,7 +305,7 @@ void GameEntryTab::Update_Click()
     }
     const std::string line =
         MoveLine(MoveNum_->text().toStdString(), WhiteMove_->text().toStdString(), BlackMove_->text().toStdString());
-    const int index = moveNumber_ - 1;
+    const int index = moveNumber_ - start_.firstMove;
     if (index >= 0 && index < List2_->count())
         List2_->item(index)->setText(QString::fromStdString(line));
     else
@@ -389,6 +402,7 @@ bool GameEntryTab::DoSave(QString& fileName)
     game.black = encoded(Black_->text());
     game.result = ResultForChoice(cmbResult_->currentIndex());
     game.moveText = moveText_;
+    game.setUpTags = setUpTags_;
     fileName = fileName.trimmed();
     const FileResult written = replaceFileContents(fileName, PgnFileText(textBefore_, game, textAfter_));
     if (!written.ok) {
