@@ -325,7 +325,6 @@ quill::PieceNum FrmGE::Promote(int side)
 
 void FrmGE::Display(int position)
 {
-    position = std::max(position, firstPosition());
     if (!history_.has(position))
         return;
     history_.show(position, model_);
@@ -387,6 +386,9 @@ void FrmGE::OK_Click()
     moveLines_.clear();
     for (int i = 0; i < List1->count(); ++i) {
         const std::string black = i < List2->count() ? san(List2->item(i)) : std::string();
+        // White's empty field of a game where Black moves first, and no Black move yet.
+        if (black.empty() && san(List1->item(i)).empty())
+            continue;
         moveLines_.push_back(moveLine(i + firstMove(), san(List1->item(i)), black));
     }
     accept();
