@@ -12,6 +12,8 @@ void FrmGE::setStart(const GameStart& start)
     start_ = start;
     decoder_.Chess960 = start.chess960;
     decoder_.Rooks = start.rooks;
+    encoder_.Chess960 = start.chess960;
+    encoder_.Rooks = start.rooks;
 }
 
 void FrmGE::setUpBoard()

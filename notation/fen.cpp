@@ -226,6 +226,19 @@ void ListStartMoves(std::string_view movetext, const GameStart& start, std::vect
     }
 }
 
+std::int16_t castlingRookColumn(const quill::BoardModel& board, std::int16_t row, std::int16_t kingCol, bool kingside,
+                                std::int16_t named, quill::PieceNum rook)
+{
+    const int step = kingside ? 1 : -1;
+    if (named != 0 && (named - kingCol) * step > 0 && board.piece(named, row) == rook)
+        return named;
+    for (int col = kingCol + step; col >= 1 && col <= 8; col += step) {
+        if (board.piece(static_cast<std::int16_t>(col), row) == rook)
+            return static_cast<std::int16_t>(col);
+    }
+    return 0;
+}
+
 void setStart(quill::BoardModel& board, const GameStart& start)
 {
     setPlacement(board, start.placement);

@@ -61,6 +61,12 @@ bool isChess960Variant(std::string_view variant);
 void ListStartMoves(std::string_view movetext, const GameStart& start, std::vector<std::string>& list,
                     std::string& GameResult, const std::string& ResultTag);
 
+// The column of the `rook` a king on (kingCol, row) castles with toward h
+// (kingside) or a: `named` when such a rook stands there on that side, else
+// the nearest one; 0 when there is none.
+std::int16_t castlingRookColumn(const quill::BoardModel& board, std::int16_t row, std::int16_t kingCol, bool kingside,
+                                std::int16_t named, quill::PieceNum rook);
+
 // Sets the board to the start's placement.
 void setStart(quill::BoardModel& board, const GameStart& start);
 

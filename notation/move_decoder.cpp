@@ -195,15 +195,8 @@ void MoveDecoder::castle960(bool kingside)
     }
     if (kingCol == 0)
         throw DecodeFailure{};
-    const int step = kingside ? 1 : -1;
-    std::int16_t rookCol = (white ? Rooks.white : Rooks.black)[kingside ? 0 : 1];
-    if (rookCol == 0 || (rookCol - kingCol) * step <= 0 || board_.piece(rookCol, row) != rook) {
-        rookCol = 0;
-        for (int col = kingCol + step; col >= 1 && col <= 8 && rookCol == 0; col += step) {
-            if (board_.piece(static_cast<std::int16_t>(col), row) == rook)
-                rookCol = static_cast<std::int16_t>(col);
-        }
-    }
+    const std::int16_t rookCol =
+        castlingRookColumn(board_, row, kingCol, kingside, (white ? Rooks.white : Rooks.black)[kingside ? 0 : 1], rook);
     if (rookCol == 0)
         throw DecodeFailure{};
     // King and rook may stand on each other's targets: both leave first.

@@ -82,6 +82,13 @@ TEST(FenEditor, MovesEnteredFromASetUp)
          0},
         // No castling right in the FEN: "Can't Castle", nothing recorded.
         {"4k3/8/8/8/8/8/8/R3K2R w - - 0 1", "e1g1", {}, "4k3/8/8/8/8/8/8/R3K2R", 1},
+        // Chess960: the king dropped on its own rook, or onto g two columns away.
+        {"1r2k1r1/8/8/8/8/8/8/1R2K1R1 w GBgb - 0 1",
+         "e1g1 e8b8",
+         {L(1, "O-O", "O-O-O+")},
+         "2kr2r1/8/8/8/8/8/8/1R3RK1",
+         0},
+        {"4k3/8/8/8/8/8/8/4K2R w H - 0 1", "e1g1", {L(1, "O-O", "")}, "4k3/8/8/8/8/8/8/5RK1", 0},
     };
     for (const Case& c : cases) {
         edtest::Editor e;
