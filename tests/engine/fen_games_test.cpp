@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "board_model.h"
+#include "engine_fixture.h"
 #include "headless_replay.h"
 #include "memory_settings.h"
 #include "replay_engine.h"
@@ -63,6 +64,15 @@ TEST(FenGames, BrokenFenIsReportedAndTheNextGamePlays)
         "2\t2\tok\t8/3k4/8/8/4P3/8/8/4K3",
     };
     EXPECT_EQ(reportLines("fen_broken.pgn"), expected);
+}
+
+TEST(FenGames, TheMoveListIsPrintedFromTheSetUpMove)
+{
+    enginetest::Rig rig;
+    rig.usePgn("b.pgn", "[Event \"x\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 30\"]\n\n30... Kd7 31. e4 *\n");
+    rig.engine.Timer2_Timer();
+    rig.playGame();
+    EXPECT_EQ(rig.screen.printed, (std::vector<std::string>{"30. ", "Kd7", "31. e4", "*"}));
 }
 
 } // namespace
