@@ -1,26 +1,19 @@
 // Games set up from a FEN, Chess960 games among them, replayed as the
 // screensaver does: each ends on the placement worked out by hand beside the
-// file, and a FEN that cannot be read is reported and skipped.
+// file, and a FEN that cannot be read is reported and the game skipped.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 
-#include "board_model.h"
 #include "engine_fixture.h"
 #include "headless_replay.h"
-#include "memory_settings.h"
-#include "replay_engine.h"
 #include "test_data.h"
 
 namespace {
 
-// The replay tool's report of a file in the test data, one line per game.
+// The replay tool's report of a test data file, line by line.
 std::vector<std::string> reportLines(const std::string& name)
 {
-    const std::string path = (testdata::pgnFolder() / name).string();
     char* buffer = nullptr;
     std::size_t size = 0;
     std::FILE* out = open_memstream(&buffer, &size);
@@ -29,41 +22,33 @@ std::vector<std::string> reportLines(const std::string& name)
         quill::BoardModel board;
         morvane::HeadlessReplay replay(out);
         morvane::ReplayEngine engine(board, replay, replay, settings, nullptr, testdata::pgnFolder().string());
-        std::string file = path;
-        EXPECT_TRUE(engine.EnumDefault(file)) << path;
+        std::string file = (testdata::pgnFolder() / name).string();
+        EXPECT_TRUE(engine.EnumDefault(file));
         settings.save("PGNFile", file);
         replay.run(engine, board, std::stoll(settings.get("NumOfGames", "0")));
     }
     std::fclose(out);
+    std::vector<std::string> lines;
     std::istringstream in(std::string(buffer, size));
     std::free(buffer);
-    std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
 }
 
-TEST(FenGames, EachEndsOnItsExpectedPlacement)
+TEST(FenGames, EachEndsOnItsPlacementAndABrokenFenIsSkipped)
 {
     std::ifstream in(testdata::pgnFolder() / "fen_and_960.expected.tsv");
-    ASSERT_TRUE(in);
     std::vector<std::string> expected;
-    for (std::string line; std::getline(in, line);) {
-        // game, half-moves, placement: the report has "ok" between the last two.
-        const std::size_t tab = line.rfind('\t');
-        expected.push_back(line.substr(0, tab) + "\tok" + line.substr(tab));
-    }
+    for (std::string line; std::getline(in, line);) // the report has "ok" before the placement
+        expected.push_back(line.insert(line.rfind('\t'), "\tok"));
+    ASSERT_EQ(expected.size(), 7u);
     EXPECT_EQ(reportLines("fen_and_960.pgn"), expected);
-}
-
-TEST(FenGames, BrokenFenIsReportedAndTheNextGamePlays)
-{
-    const std::vector<std::string> expected = {
-        "1\t0\tThere is an error found in this game. / Please open the PGN file in a text editor and fix this error. / "
-        "if you press Enter, Morvane will play the next game.\trnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR",
-        "2\t2\tok\t8/3k4/8/8/4P3/8/8/4K3",
-    };
-    EXPECT_EQ(reportLines("fen_broken.pgn"), expected);
+    EXPECT_EQ(reportLines("fen_broken.pgn"),
+              (std::vector<std::string>{"1\t0\tThere is an error found in this game. / Please open the PGN file in a "
+                                        "text editor and fix this error. / if you press Enter, Morvane will play the "
+                                        "next game.\trnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR",
+                                        "2\t2\tok\t8/3k4/8/8/4P3/8/8/4K3"}));
 }
 
 TEST(FenGames, TheMoveListIsPrintedFromTheSetUpMove)
