@@ -183,8 +183,7 @@ void FrmGE::Form_Load()
     applyBoardStyle(services_.config ? services_.config->get("style", "0") : "0");
     // A fresh editor starts from the start position, so that a game handed in
     // is replayed from there and undo can always go back to the start.
-    model_.NewGame();
-    pushBoard();
+    setUpBoard();
     history_.store(0, model_);
     sideToMove_ = 2;
     currentPosition_ = 0;
@@ -271,9 +270,11 @@ void FrmGE::GE_PieceDrop(qint16 fromCol, qint16 fromRow, qint16 toCol, qint16 to
     const int blackBefore = (position - 1) / 2;
     try {
         pullBoard();
-        encoder_.WhiteCastled = hasCastled(List1, whiteBefore);
-        encoder_.BlackCastled = hasCastled(List2, blackBefore);
-        const Snapshot* twoBack = history_.has(position - 2) ? &history_.at(position - 2) : nullptr;
+        encoder_.WhiteCastled = hasCastled(List1, whiteBefore) || !start_.mayCastle[0];
+        encoder_.BlackCastled = hasCastled(List2, blackBefore) || !start_.mayCastle[1];
+        Snapshot setUp;
+        const Snapshot* twoBack =
+            history_.has(position - 2) ? &history_.at(position - 2) : setUpTwoBack(position, setUp);
         const std::optional<std::string> san = encoder_.encode(move, sideToMove_, twoBack);
         pushBoard();
         if (!san)
@@ -282,7 +283,7 @@ void FrmGE::GE_PieceDrop(qint16 fromCol, qint16 fromRow, qint16 toCol, qint16 to
         cutLists(whiteBefore, blackBefore);
         currentPosition_ = position;
         QListWidget* list = sideToMove_ == 1 ? List1 : List2;
-        list->addItem(QStringLiteral("%1. %2").arg(list->count() + 1).arg(QString::fromLatin1(*san)));
+        list->addItem(QStringLiteral("%1. %2").arg(list->count() + firstMove()).arg(QString::fromLatin1(*san)));
         sideToMove_ = sideToMove_ == 1 ? 2 : 1;
         selectedHalfMove_ = position;
         UpdateDoubleList();
@@ -362,7 +363,7 @@ void FrmGE::Updatelist()
 
 void FrmGE::Undo_Click()
 {
-    if (currentPosition_ == 0 || totalMoves() == 0)
+    if (currentPosition_ <= firstPosition() || totalMoves() <= firstPosition())
         return;
     const int position = totalMoves() - 1;
     history_.truncate(position);
@@ -370,7 +371,7 @@ void FrmGE::Undo_Click()
     QListWidget* list = sideToMove_ == 1 ? List1 : List2;
     delete list->takeItem(list->count() - 1);
     lastPosition_ = currentPosition_;
-    if (currentPosition_ == 0)
+    if (currentPosition_ <= firstPosition())
         Undo->setEnabled(false);
     selectedHalfMove_ = currentPosition_;
     CmdNavigate[Next]->setEnabled(false);
@@ -380,8 +381,7 @@ void FrmGE::Undo_Click()
 
 void FrmGE::Command1_Click()
 {
-    model_.NewGame();
-    pushBoard();
+    setUpBoard();
     sideToMove_ = 1;
     encoder_.WhiteCastled = false;
     encoder_.BlackCastled = false;
@@ -392,6 +392,7 @@ void FrmGE::Command1_Click()
     selectedHalfMove_ = 0;
     for (QPushButton* button : CmdNavigate)
         button->setEnabled(false);
+    holdBlackFirst();
     Updatelist();
     UpdateDoubleList();
 }
@@ -407,7 +408,10 @@ std::vector<std::string> FrmGE::listedMoveLines() const
     std::vector<std::string> lines;
     for (int i = 0; i < List1->count(); ++i) {
         const std::string black = i < List2->count() ? san(List2->item(i)) : std::string();
-        lines.push_back(moveLine(i + 1, san(List1->item(i)), black));
+        // White's empty field of a game where Black moves first, and no Black move yet.
+        if (black.empty() && san(List1->item(i)).empty())
+            continue;
+        lines.push_back(moveLine(i + firstMove(), san(List1->item(i)), black));
     }
     return lines;
 }
@@ -434,9 +438,11 @@ void FrmGE::reject()
 }
 
 std::optional<std::vector<std::string>> FrmGE::editGame(const std::vector<std::string>& moveLines, Dialogs& dialogs,
-                                                        EditorServices services, QWidget* parent)
+                                                        EditorServices services, QWidget* parent,
+                                                        const GameStart& start)
 {
     FrmGE editor(dialogs, std::move(services), parent);
+    editor.setStart(start);
     editor.loadMoveLines(moveLines);
     if (editor.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -58,7 +58,12 @@ public:
     // lines) and returns the edited game as move lines after OK, or nothing
     // after Cancel.
     static std::optional<std::vector<std::string>> editGame(const std::vector<std::string>& moveLines, Dialogs& dialogs,
-                                                            EditorServices services = {}, QWidget* parent = nullptr);
+                                                            EditorServices services = {}, QWidget* parent = nullptr,
+                                                            const GameStart& start = {});
+    // The position games start from (a FEN's; by default the initial one),
+    // its side to move and first move number. Takes effect with the next
+    // loadMoveLines or New Game.
+    void setStart(const GameStart& start);
 
     // Fills the move lists from move lines and starts replaying them onto the board.
     void loadMoveLines(const std::vector<std::string>& moveLines);
@@ -102,6 +107,15 @@ private:
     quill::PieceNum Promote(int side) override;
 
     void createControls();
+    // The start on the board; when Black moves first, White's first field is
+    // kept empty and the editor starts at half-move 1.
+    void setUpBoard();
+    void holdBlackFirst();
+    int firstMove() const { return start_.firstMove; }
+    int firstPosition() const { return start_.sideToMove == 2 ? 1 : 0; }
+    // The position before the set-up's last double step, for an en passant
+    // capture as the first move; null when the set-up names no such square.
+    const Snapshot* setUpTwoBack(int position, Snapshot& scratch) const;
     void Form_Load();
     void applyBoardStyle(const std::string& style);
     void labelClicked(bool white, int index);
@@ -146,6 +160,7 @@ private:
     MoveEncoder encoder_;
     PositionHistory history_;
 
+    GameStart start_;
     int sideToMove_ = 2;
     int currentPosition_ = 0;
     int lastPosition_ = 0;

@@ -32,10 +32,13 @@ QString item(int number, const std::string& san)
 void FrmGE::loadMoveLines(const std::vector<std::string>& moveLines)
 {
     Command1_Click();
+    // The first line brings White's empty field itself.
+    if (!moveLines.empty() && firstPosition() == 1)
+        List1->clear();
     for (std::size_t i = 0; i < moveLines.size(); ++i) {
         // The shared reader splits the fields, so a move longer than its field stays whole.
         const MoveFields fields = moveFields(moveLines[i]);
-        const int number = static_cast<int>(i) + 1;
+        const int number = static_cast<int>(i) + firstMove();
         List1->addItem(item(number, fields.white));
         // A result marker in Black's field ends the game: it is no move.
         const std::string black = isTerminationMarker(fields.black) ? std::string() : fields.black;
@@ -70,7 +73,7 @@ void FrmGE::setEditing(bool on)
     GE->setEnabled(on);
     PicList->setEnabled(on);
     ListScroll->setEnabled(on);
-    Undo->setEnabled(on && currentPosition_ > 0);
+    Undo->setEnabled(on && currentPosition_ > firstPosition());
     Command1->setEnabled(on);
     for (QPushButton* button : CmdNavigate)
         button->setEnabled(on && totalMoves() > 0);

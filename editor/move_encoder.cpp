@@ -1,5 +1,6 @@
 #include "move_encoder.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdlib>
 
@@ -182,6 +183,11 @@ std::string MoveEncoder::CheckCastle(std::int16_t FromCol, std::int16_t FromRow,
 
     const bool black = NewPiece == quill::Bking;
     const std::int16_t backRow = black ? 1 : 8;
+    if (Chess960 && isKing(NewPiece) && FromRow == backRow && ToRow == backRow) {
+        std::string castled = castle960(FromCol, ToCol, backRow, oldpiece, NewPiece);
+        if (!castled.empty())
+            return castled;
+    }
     const bool attempt =
         isKing(NewPiece) && FromCol == 5 && FromRow == backRow && ToRow == backRow && (ToCol == 3 || ToCol == 7);
     std::string result;
@@ -207,6 +213,45 @@ std::string MoveEncoder::CheckCastle(std::int16_t FromCol, std::int16_t FromRow,
     board_.setPiece(ToCol, ToRow, NewPiece);
     board_.setPiece(FromCol, FromRow, quill::None);
     return result;
+}
+
+std::string MoveEncoder::castle960(std::int16_t FromCol, std::int16_t ToCol, std::int16_t row, PieceNum oldpiece,
+                                   PieceNum NewPiece)
+{
+    const bool black = NewPiece == quill::Bking;
+    const PieceNum rook = black ? quill::Brook : quill::Wrook;
+    const bool ontoRook = oldpiece == rook;
+    if (!ontoRook && !((ToCol == 7 || ToCol == 3) && std::abs(ToCol - FromCol) >= 2))
+        return {};
+    const bool kingside = ontoRook ? ToCol > FromCol : ToCol == 7;
+    bool& castled = black ? BlackCastled : WhiteCastled;
+    if (castled) {
+        host_.cantCastle();
+        return kRefused;
+    }
+    const std::int16_t rookCol = castlingRookColumn(
+        board_, row, FromCol, kingside, ontoRook ? ToCol : (black ? Rooks.black : Rooks.white)[kingside ? 0 : 1], rook);
+    const std::int16_t kingTo = kingside ? 7 : 3;
+    const std::int16_t rookTo = kingside ? 6 : 4;
+    // Every square king and rook cross or reach is empty but for the two of them.
+    bool clear = rookCol != 0;
+    const int low = std::min({FromCol, rookCol, kingTo, rookTo});
+    const int high = std::max({FromCol, rookCol, kingTo, rookTo});
+    for (int col = low; clear && col <= high; ++col) {
+        clear = col == FromCol || col == rookCol || board_.piece(static_cast<std::int16_t>(col), row) == quill::None;
+    }
+    if (!clear) {
+        if (!ontoRook)
+            return {}; // an ordinary king move
+        host_.cantCastle();
+        return kRefused;
+    }
+    board_.setPiece(FromCol, row, quill::None);
+    board_.setPiece(rookCol, row, quill::None);
+    board_.setPiece(rookTo, row, rook);
+    board_.setPiece(kingTo, row, NewPiece);
+    castled = true;
+    return kingside ? "O-O" : "O-O-O";
 }
 
 } // namespace morvane

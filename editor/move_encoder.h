@@ -54,8 +54,15 @@ public:
     bool WhiteCastled = false;
     bool BlackCastled = false;
     std::array<Square, 10> Candidates{};
+    // Chess960: a king dropped on its own rook, or along its back rank onto g
+    // or c from two or more columns away, castles to that side; king and rook
+    // end on g and f or c and d. Rooks names the castling rooks as the decoder's.
+    bool Chess960 = false;
+    CastlingRooks Rooks;
 
 private:
+    std::string castle960(std::int16_t FromCol, std::int16_t ToCol, std::int16_t row, quill::PieceNum oldpiece,
+                          quill::PieceNum NewPiece);
     bool takesEnPassant(const DroppedMove& move, const Snapshot* twoBack) const;
 
     quill::BoardModel& board_;

@@ -169,7 +169,9 @@ DecodeResult MoveDecoder::castle(const std::string& move)
     // No legality test: the rook goes first, then the king.
     const std::int16_t row = SideToMove == 1 ? 8 : 1;
     host_.requestSound(1, SoundCause::CastlingRook);
-    if (kingside) {
+    if (Chess960) {
+        castle960(kingside);
+    } else if (kingside) {
         board_.MovePiece(8, row, 6, row);
         board_.MovePiece(5, row, 7, row);
     } else {
@@ -178,6 +180,30 @@ DecodeResult MoveDecoder::castle(const std::string& move)
     }
     host_.requestSound(3, SoundCause::CastlingKing);
     return DecodeResult::Moved;
+}
+
+void MoveDecoder::castle960(bool kingside)
+{
+    const bool white = SideToMove == 1;
+    const std::int16_t row = white ? 8 : 1;
+    const PieceNum king = white ? quill::wking : quill::Bking;
+    const PieceNum rook = white ? quill::Wrook : quill::Brook;
+    std::int16_t kingCol = 0;
+    for (std::int16_t col = 1; col <= 8 && kingCol == 0; ++col) {
+        if (board_.piece(col, row) == king)
+            kingCol = col;
+    }
+    if (kingCol == 0)
+        throw DecodeFailure{};
+    const std::int16_t rookCol =
+        castlingRookColumn(board_, row, kingCol, kingside, (white ? Rooks.white : Rooks.black)[kingside ? 0 : 1], rook);
+    if (rookCol == 0)
+        throw DecodeFailure{};
+    // King and rook may stand on each other's targets: both leave first.
+    board_.setPiece(kingCol, row, quill::None);
+    board_.setPiece(rookCol, row, quill::None);
+    board_.setPiece(kingside ? 6 : 4, row, rook);
+    board_.setPiece(kingside ? 7 : 3, row, king);
 }
 
 DecodeResult MoveDecoder::promote(std::string& move)

@@ -11,6 +11,7 @@
 
 #include "board_model.h"
 #include "decoder_host.h"
+#include "fen.h"
 
 namespace morvane {
 
@@ -59,10 +60,15 @@ public:
     std::int32_t SoundKind = 1; // 1 move, 2 capture
     std::string StatusText;
     std::array<Square, 10> Candidates{};
+    // Chess960 castling: the king goes to g or c and the rook to f or d from
+    // wherever they stand, the rook named by Rooks when it is still there.
+    bool Chess960 = false;
+    CastlingRooks Rooks;
 
 private:
     DecodeResult decode(std::string& move);
     DecodeResult castle(const std::string& move);
+    void castle960(bool kingside);
     DecodeResult promote(std::string& move);
     DecodeResult capture(std::string& move);
     // One row toward the mover's own side: +1 for White, -1 for Black.

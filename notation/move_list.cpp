@@ -139,7 +139,7 @@ MoveFields moveFields(std::string_view line)
 }
 
 void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
-               const std::string& ResultTag)
+               const std::string& ResultTag, long firstNumber)
 {
     list.clear();
     std::string s(movetext);
@@ -147,7 +147,7 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
     Continuations continuations = hasContinuations ? Continuations(s) : Continuations(std::string());
 
     std::size_t searchFrom = 0;
-    for (long n = 1;; ++n) {
+    for (long n = firstNumber;; ++n) {
         char digits[24];
         auto [digitsEnd, ec] = std::to_chars(digits, digits + sizeof digits, n);
         const std::size_t length = static_cast<std::size_t>(digitsEnd - digits);

@@ -19,8 +19,9 @@ inline constexpr std::size_t kFieldWidth = 8;
 // sequence ("1.", "2.", ...); the first one missing ends the list. A Black
 // continuation " <n>..." is blanked. A text that ends inside a White move with
 // no blank after it ends the list there and leaves `GameResult` unchanged.
+// The search starts at `firstNumber` for a game set up from a later move.
 void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
-               const std::string& ResultTag);
+               const std::string& ResultTag, long firstNumber = 1);
 
 // One move line's layout from its parts.
 std::string moveLine(int moveNumber, std::string_view white, std::string_view black);

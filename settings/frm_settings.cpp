@@ -58,7 +58,7 @@ FrmSettings::FrmSettings(SettingsStore& store, Dialogs& dialogs, QString appPath
             EditorServices editor;
             editor.config = &config_;
             editor.playMoveSound = services_.playMoveSound;
-            return FrmGE::editGame(moveLines, dialogs_, editor, this);
+            return FrmGE::editGame(moveLines, dialogs_, editor, this, entry_->startPosition());
         };
     if (!services_.playSound) {
         auto player = std::make_unique<WavPlayer>();

@@ -270,6 +270,14 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
     Black_->setText(decoded(QuotedTagValue(game, "[Black \"")));
     Site_->setText(decoded(QuotedTagValue(game, "[Site \"")));
     DateNM_->setText(decoded(QuotedTagValue(game, "[Date \"")));
+    setUpTags_.clear();
+    for (const char* name : {"SetUp", "FEN", "Variant"}) {
+        const std::string opening = std::string("[") + name + " \"";
+        if (game.find(opening) != std::string::npos)
+            setUpTags_ += opening + QuotedTagValue(game, opening) + "\"]" + kCrLf;
+    }
+    const StartOf start = gameStart(game);
+    start_ = start.kind == StartKind::FromFen ? start.start : GameStart{};
     const auto ownResult = ResultTagValue(game);
     if (ownResult)
         resultTag_ = *ownResult;
@@ -287,7 +295,10 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
         dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical);
     std::vector<std::string> lines;
     std::string gameResult;
-    ListMoves(cleaned.text, lines, gameResult, resultTag_);
+    ListStartMoves(cleaned.text, start_, lines, gameResult, resultTag_);
+    // The lines may be numbered from 1 whatever the FEN says: they decide.
+    if (!lines.empty())
+        start_.firstMove = static_cast<int>(SplitMoveLine(lines.front()).number);
     // A game that ended after White's move has its marker in Black's field: it is the
     // result, not a move, or the editor makes Black's move of it and a save writes it twice.
     if (!lines.empty()) {
@@ -302,7 +313,7 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
     for (const std::string& line : lines)
         List2_->addItem(decoded(line));
     rebuildMoveText();
-    moveNumber_ = List2_->count() + 1;
+    moveNumber_ = List2_->count() + start_.firstMove;
     showMoveNumber();
     WhiteMove_->clear();
     BlackMove_->clear();
@@ -328,6 +339,8 @@ bool GameEntryTab::startNewGame(const QString& pgnFile)
     latin1File_ = !isUtf8(before.bytes);
     textBefore_ = std::move(before.bytes);
     textAfter_.clear();
+    setUpTags_.clear();
+    start_ = GameStart{};
     for (QLineEdit* field : {EventNM_, White_, Black_, DateNM_, Site_})
         field->clear();
     List2_->clear();
@@ -343,7 +356,7 @@ void GameEntryTab::New_Click()
 {
     WhiteMove_->clear();
     BlackMove_->clear();
-    moveNumber_ = List2_->count() + 1;
+    moveNumber_ = List2_->count() + start_.firstMove;
     showMoveNumber();
 }
 
@@ -355,7 +368,7 @@ void GameEntryTab::Update_Click()
     }
     const std::string line =
         MoveLine(MoveNum_->text().toStdString(), WhiteMove_->text().toStdString(), BlackMove_->text().toStdString());
-    const int index = moveNumber_ - 1;
+    const int index = moveNumber_ - start_.firstMove;
     if (index >= 0 && index < List2_->count())
         List2_->item(index)->setText(QString::fromStdString(line));
     else
@@ -454,6 +467,7 @@ bool GameEntryTab::DoSave(QString& fileName)
     game.black = encoded(Black_->text());
     game.result = ResultForChoice(cmbResult_->currentIndex());
     game.moveText = encoded(moveText_);
+    game.setUpTags = setUpTags_;
     fileName = fileName.trimmed();
     if (changedSinceRead(fileName))
         return false;

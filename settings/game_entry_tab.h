@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fen.h"
 #include "file_io.h"
 #include "game_editor_launcher.h"
 #include "game_index.h"
@@ -48,6 +49,8 @@ public:
     void takeEditorMoves(const std::vector<std::string>& moveLines);
 
     bool isGameSaved() const { return gameSaved_; }
+    // Where the game starts: its FEN, or the initial position.
+    const GameStart& startPosition() const { return start_; }
 
 signals:
     // A save replaced or created this file.
@@ -81,6 +84,8 @@ private:
     QString sourceFile_;
     FileStamp sourceStamp_;
     std::string resultTag_;
+    std::string setUpTags_; // SetUp, FEN and Variant tag lines, written back on saving
+    GameStart start_;
     bool latin1File_ = false; // the surrounding text is not UTF-8: write fields the same way
 
     QLineEdit* EventNM_ = nullptr;

@@ -47,6 +47,7 @@ std::string PgnFileText(const std::string& before, const PgnGame& game, const st
     appendTag(out, "White", game.white);
     appendTag(out, "Black", game.black);
     appendTag(out, "Result", game.result);
+    out += game.setUpTags;
     out += game.moveText;
     out += ' ';
     out += game.result;

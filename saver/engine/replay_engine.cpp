@@ -7,6 +7,7 @@
 #include <random>
 
 #include "clean_pgn.h"
+#include "fen.h"
 #include "game_index.h"
 #include "move_list.h"
 #include "move_sounds.h"
@@ -184,11 +185,34 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
 void ReplayEngine::startGame(std::string_view gameText)
 {
     board_.NewGame();
+    const StartOf start = gameStart(gameText);
+    decoder_.Chess960 = start.kind == StartKind::FromFen && start.start.chess960;
+    decoder_.Rooks = start.start.rooks;
+    FirstMoveNumber = start.kind == StartKind::FromFen ? start.start.firstMove : 1;
+    if (start.kind == StartKind::FromFen)
+        setStart(board_, start.start);
     showTags(gameText);
+    if (start.kind == StartKind::BrokenFen) {
+        // Nothing of the game can be placed: it is reported and the loader
+        // moves on after its pause, as after any other damaged game.
+        dialogs_.message(kDecodeFailedText, MsgIcon::None, MsgButtons::Ok);
+        moveLines_.clear();
+        fields_.clear();
+        GameResult.clear();
+        screen_.clearMoveList();
+        screen_.setTimer1Enabled(false);
+        screen_.setTimer2Enabled(true);
+        if (observer_)
+            observer_->gameLoaded(GameNumber);
+        return;
+    }
     const CleanResult cleaned = CleanPGN(gameText);
     if (cleaned.imbalance != Imbalance::None)
         dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical, MsgButtons::Ok);
-    ListMoves(cleaned.text, moveLines_, GameResult, ResultTag);
+    if (start.kind == StartKind::FromFen)
+        ListStartMoves(cleaned.text, start.start, moveLines_, GameResult, ResultTag);
+    else
+        ListMoves(cleaned.text, moveLines_, GameResult, ResultTag);
     fields_.clear();
     fields_.reserve(moveLines_.size());
     for (const std::string& line : moveLines_)
@@ -248,7 +272,7 @@ void ReplayEngine::Timer1_Timer()
     // A copy: a failed move loads the next game, which replaces the fields.
     const MoveFields fields = fields_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
-        screen_.printWhiteMove(MoveIndex + 1, fields.white);
+        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, fields.white);
         play(fields.white);
         return;
     }

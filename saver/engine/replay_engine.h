@@ -60,6 +60,8 @@ public:
     std::int32_t MoveIndex = 0;  // the move line to play next
     std::string ResultTag;       // survives games without a Result tag
     std::string GameResult;      // the termination marker of the game last listed
+    // The number of the first move line: a game set up from a FEN may begin later.
+    std::int32_t FirstMoveNumber = 1;
     // The move lines of the current game (List1), "<n>. " + White + Black fields.
     const std::vector<std::string>& moveLines() const { return moveLines_; }
     std::int32_t SideToMove() const { return decoder_.SideToMove; }
