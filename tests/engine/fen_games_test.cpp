@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "engine_fixture.h"
-#include "headless_replay.h"
+#include "replay_report.h"
 #include "test_data.h"
 
 namespace {
@@ -14,23 +14,8 @@ namespace {
 // The replay tool's report of a test data file, line by line.
 std::vector<std::string> reportLines(const std::string& name)
 {
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&buffer, &size);
-    {
-        morvane::MemorySettings settings;
-        quill::BoardModel board;
-        morvane::HeadlessReplay replay(out);
-        morvane::ReplayEngine engine(board, replay, replay, settings, nullptr, testdata::pgnFolder().string());
-        std::string file = (testdata::pgnFolder() / name).string();
-        EXPECT_TRUE(engine.EnumDefault(file));
-        settings.save("PGNFile", file);
-        replay.run(engine, board, std::stoll(settings.get("NumOfGames", "0")));
-    }
-    std::fclose(out);
     std::vector<std::string> lines;
-    std::istringstream in(std::string(buffer, size));
-    std::free(buffer);
+    std::istringstream in(replayReport(testdata::pgnFolder() / name));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;

@@ -11,6 +11,7 @@
 #include "headless_replay.h"
 #include "memory_settings.h"
 #include "replay_engine.h"
+#include "replay_report.h"
 #include "test_data.h"
 
 namespace {
@@ -27,28 +28,6 @@ std::vector<std::vector<std::string>> rows(std::istream&& in)
             out.back().push_back(field);
     }
     return out;
-}
-
-// The replay tool's report of `path`: "<game>\t<half-moves>\t<outcome>\t<placement>" per game.
-std::string replayReport(const fs::path& path)
-{
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&buffer, &size);
-    {
-        morvane::MemorySettings settings;
-        quill::BoardModel board;
-        morvane::HeadlessReplay replay(out);
-        morvane::ReplayEngine engine(board, replay, replay, settings, nullptr, path.parent_path().string());
-        std::string file = path.string();
-        EXPECT_TRUE(engine.EnumDefault(file));
-        settings.save("PGNFile", file);
-        replay.run(engine, board, std::stoll(settings.get("NumOfGames", "0")));
-    }
-    std::fclose(out);
-    std::string report(buffer, size);
-    std::free(buffer);
-    return report;
 }
 
 // Also one number over the whole run: any change in what the replay does to any
