@@ -1,10 +1,14 @@
 #include "xscreensaver_file.h"
 
+#include <QString>
+
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
 #include <vector>
+
+#include "file_io.h"
 
 namespace morvane {
 
@@ -175,21 +179,8 @@ int updateXScreenSaverFile(const std::string& path, bool add, std::ostream& out,
         return 0;
     }
     const fs::path backup = real.string() + ".bak";
-    const fs::path fresh = real.string() + ".morvane3-new";
     fs::copy_file(real, backup, fs::copy_options::overwrite_existing, ec);
-    if (!ec) {
-        std::ofstream file(fresh, std::ios::binary | std::ios::trunc);
-        file << edit->text;
-        file.close();
-        if (!file)
-            ec = std::make_error_code(std::errc::io_error);
-    }
-    if (!ec)
-        fs::permissions(fresh, fs::status(real).permissions(), ec);
-    if (!ec)
-        fs::rename(fresh, real, ec);
-    if (ec) {
-        fs::remove(fresh, ec);
+    if (ec || !replaceFileContents(QString::fromStdString(real.string()), edit->text).ok) {
         err << "morvane3: cannot write " << path << ". It was not changed.\n";
         return 1;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Whole-file reading and writing for the dialog. A write goes to a temporary file
+// Whole-file reading and writing for the user's files. A write goes to a temporary file
 // beside the target and replaces the target only once it is complete, so a
 // failure (full disk, no permission, a crash) leaves the old file as it was.
 
