@@ -18,51 +18,43 @@ public:
 
     MsgAnswer message(const std::string& text, MsgIcon icon, MsgButtons buttons) override
     {
-        const Hold hold(timers_);
-        return inner_.message(text, icon, buttons);
+        return held([&] { return inner_.message(text, icon, buttons); });
     }
     std::optional<std::string> openFile(const std::string& title, const std::string& startDir,
                                         const std::string& filter) override
     {
-        const Hold hold(timers_);
-        return inner_.openFile(title, startDir, filter);
+        return held([&] { return inner_.openFile(title, startDir, filter); });
     }
     std::optional<std::string> saveFile(const std::string& title, const std::string& startDir,
                                         const std::string& filter) override
     {
-        const Hold hold(timers_);
-        return inner_.saveFile(title, startDir, filter);
+        return held([&] { return inner_.saveFile(title, startDir, filter); });
     }
     std::optional<FontChoice> chooseFont(const FontChoice& current) override
     {
-        const Hold hold(timers_);
-        return inner_.chooseFont(current);
+        return held([&] { return inner_.chooseFont(current); });
     }
     std::optional<std::uint32_t> chooseColor(std::uint32_t current) override
     {
-        const Hold hold(timers_);
-        return inner_.chooseColor(current);
+        return held([&] { return inner_.chooseColor(current); });
     }
 
 private:
-    class Hold {
-    public:
-        explicit Hold(const std::vector<ReplayTimer*>& timers) : timers_(timers)
-        {
-            for (ReplayTimer* t : timers_)
-                t->hold(true);
-        }
-        ~Hold()
-        {
-            for (ReplayTimer* t : timers_)
-                t->hold(false);
-        }
-        Hold(const Hold&) = delete;
-        Hold& operator=(const Hold&) = delete;
-
-    private:
-        const std::vector<ReplayTimer*>& timers_;
-    };
+    // Runs `show` with every replay timer held, and lets them go however it ends.
+    template <typename Show> auto held(Show show) -> decltype(show())
+    {
+        for (ReplayTimer* t : timers_)
+            t->hold(true);
+        struct Release {
+            const std::vector<ReplayTimer*>& timers;
+            ~Release()
+            {
+                for (ReplayTimer* t : timers)
+                    t->hold(false);
+            }
+        } release{timers_};
+        return show();
+    }
 
     Dialogs& inner_;
     std::vector<ReplayTimer*> timers_;
