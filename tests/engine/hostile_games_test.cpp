@@ -38,19 +38,6 @@ TEST(MoveLines, TwoLongMovesReadBackAsTwo)
     }
 }
 
-// Each " <n>..." marker once was looked up in a list of all of them; 200,000
-// took minutes (the test's time-out catches a return of that).
-TEST(MoveLines, ManyBlackContinuationsTakeOnePass)
-{
-    std::string text = "1. e4 e5";
-    for (int n = 2; n <= 200'000; ++n)
-        text += " " + std::to_string(n) + "... " + std::to_string(n) + ". Nf3";
-    std::vector<std::string> lines;
-    std::string result;
-    morvane::ListMoves(text, lines, result, "");
-    EXPECT_EQ(lines.size(), 200'000u);
-}
-
 TEST(Loader, AnIndexBeyondTheFileReadsWhatTheFileHolds)
 {
     Rig rig;
