@@ -159,6 +159,8 @@ void FrmSettings::CmdApply_Click()
             put("WavFile" + std::to_string(i + 1), sound_->soundFile(i).toStdString());
         put("rotate", flag(setup_->invertBoard()));
         put("HideMoveList", flag(setup_->hideMoveList()));
+        put("ShowComments", flag(setup_->showComments()));
+        put("PaceByClock", setup_->paceByClock());
         put("style", std::to_string(setup_->style()));
         put("FontName", setup_->fontName().toStdString());
         put("FontSize", setup_->fontSizeText().toStdString());
