@@ -99,7 +99,15 @@ bool MatchFilter::load(const std::string& path, const std::vector<GameSpan>& gam
         std::string record;
         for (const std::string* value : {&tags.event, &tags.site, &tags.date, &tags.round, &tags.white, &tags.black})
             (record += *value) += '\n';
-        folded_ += displayText(record).toCaseFolded().toStdString();
+        // Plain ASCII folds by itself; anything else goes through Unicode case folding.
+        if (std::all_of(record.begin(), record.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            for (char& c : record)
+                if (c >= 'A' && c <= 'Z')
+                    c = static_cast<char>(c - 'A' + 'a');
+            folded_ += record;
+        } else {
+            folded_ += displayText(record).toCaseFolded().toStdString();
+        }
         end_.push_back(folded_.size());
     }
     return readable;
