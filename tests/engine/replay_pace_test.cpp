@@ -2,6 +2,7 @@
 // the replay that shows both.
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "engine_fixture.h"
 #include "game_index.h"
@@ -37,16 +38,11 @@ TEST(ReplayPace, ClocksGiveEachMoveItsTime)
 
 TEST(ReplayPace, WaitsStayWithinTheirBounds)
 {
-    struct Case {
-        std::optional<double> spent;
-        double factor;
-        std::int32_t wait;
-    };
-    const Case paced[] = {
+    const std::tuple<std::optional<double>, double, std::int32_t> paced[] = {
         {27, 10, 2700}, {70, 1, 30000}, {0, 10, 500}, {std::nullopt, 10, 2000}, {27, 0, 2000}, {27, -3, 2000},
     };
-    for (const Case& c : paced)
-        EXPECT_EQ(pacedWait(c.spent, c.factor, 2000), c.wait) << c.factor;
+    for (const auto& [spent, factor, wait] : paced)
+        EXPECT_EQ(pacedWait(spent, factor, 2000), wait) << factor;
 
     const std::string longText(400, 'x');
     const std::pair<std::string, std::int32_t> read[] = {

@@ -46,14 +46,12 @@ TEST(MoveNotes, CaptionsFollowTheirHalfMove)
         {0, 1, false, ""},                                     // commands only
         {0, 3, true, "Inaccuracy. Nf6 was best."},             // a variation follows
         {0, 4, false, "Blunder. Nxd4 was best."},              // after the variation, second comment
-        {0, 7, true, "Checkmate."},                            // the last move
         {1, 1, false, "(none)"},                               // the note before the moves is no move's
         {1, 3, true, "The pin is a little loose here."},       // after Black's move
         {1, 4, true, "(none)"},                                // the variation's own words stay there
         {1, 5, false, "White already leads in development."},  // after White's, past the variation
         {1, 10, false, "A sacrifice to keep the initiative."}, // before an explicit "10..."
-        {1, 16, false, "The queen is given up to open the d-file."},
-        {2, 3, true, "Missing the threat on f7."}, // broken over two lines
+        {2, 3, true, "Missing the threat on f7."},             // broken over two lines
     };
     for (const Case& c : cases)
         EXPECT_EQ(captionOf(games[c.game], c.number, c.black), c.caption) << c.game << ": " << c.number;
