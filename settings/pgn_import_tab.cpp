@@ -104,6 +104,11 @@ const std::vector<GameSpan>& PgnImportTab::games() const
     return shown_->games();
 }
 
+bool PgnImportTab::filterHidesEveryGame() const
+{
+    return model_->rowCount() > 0 && shown_->rowCount() == 0;
+}
+
 void PgnImportTab::showCount()
 {
     lblNumImported_->setText(QString::number(shown_->rowCount()) + QStringLiteral(" games found"));

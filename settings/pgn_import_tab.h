@@ -44,6 +44,8 @@ public:
     // The listed file as it was scanned: the positions hold for these bytes only.
     const FileStamp& listedStamp() const { return listedStamp_; }
     int selectedEntry() const; // -1 when none
+    // Games are listed but the filter shows none of them.
+    bool filterHidesEveryGame() const;
     // Lists the current file again, keeping the selected entry where it still exists.
     void rescan();
 

@@ -66,6 +66,8 @@ TEST(PgnImport, TheFilterNarrowsTheListAndApplyAndEditTakeTheShownGames)
     type(dialog.get(), "txtFilter", "nobody");
     EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "0 games found");
     EXPECT_FALSE(child(dialog.get(), "CmdApply")->isEnabled()) << "a match of no games is not stored";
+    click(dialog.get(), "CmdOk");
+    EXPECT_EQ(h.stored("NumOfGames"), "21") << "nor by OK";
 }
 
 } // namespace
