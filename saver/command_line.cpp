@@ -93,6 +93,17 @@ const Option kOptions[] = {
      [](CommandLine& l, const std::string&) { setting(l, "HideMoveList", "1"); }},
     {"show-move-list", nullptr, "the move list at the right",
      [](CommandLine& l, const std::string&) { setting(l, "HideMoveList", "0"); }},
+    {"show-comments", nullptr, "the comment on each move under the status line",
+     [](CommandLine& l, const std::string&) { setting(l, "ShowComments", "1"); }},
+    {"pace-by-clock", "N", "moves as fast as the players' clocks show, N times faster (0: off)",
+     [](CommandLine& l, const std::string& v) {
+         char* end = nullptr;
+         errno = 0;
+         const double n = std::strtod(v.c_str(), &end);
+         if (v.empty() || *end != '\0' || errno != 0 || !(n >= 0 && n <= 10000))
+             return complain(l, "pace-by-clock", v, "a speed factor from 0 to 10000");
+         setting(l, "PaceByClock", v);
+     }},
     {"sound", nullptr, "move sounds (XScreenSaver's window is silent without it)",
      [](CommandLine& l, const std::string&) {
          setting(l, "sound", "0");

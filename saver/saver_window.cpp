@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "board_mirror.h"
+#include "caption_text.h"
 #include "cursor_visibility.h"
 #include "image_set.h"
 #include "modal_pause.h"
@@ -31,6 +32,7 @@ constexpr double kCoordinateFontSize = 9;
 const QColor kDesignedBackColor(Qt::black);
 const QColor kCoordinateColor(0x80, 0x80, 0x80); // legible on dark and light backgrounds alike
 constexpr int kPreviewBoardSize = 1600;
+constexpr int kCaptionLines = 3;
 
 std::int32_t toInt32(double value)
 {
@@ -125,6 +127,10 @@ void SaverWindow::createControls()
     }
     labels_[5]->setWordWrap(true);
     labels_[5]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblCaption = new QLabel(this);
+    lblCaption->setObjectName(QStringLiteral("lblCaption"));
+    lblCaption->setTextFormat(Qt::PlainText); // comments come from files
+    lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Picture2 = new MoveListView(this);
     lblTextSize = new QLabel(QStringLiteral("Ag"), this);
@@ -193,6 +199,11 @@ void SaverWindow::applyLayout(bool rotated)
         labels_[n]->setPalette(p);
         labels_[n]->setFont(scaledFont);
     }
+    QPalette captionPalette = lblCaption->palette();
+    captionPalette.setColor(QPalette::WindowText, textColor);
+    lblCaption->setPalette(captionPalette);
+    lblCaption->setFont(scaledFont);
+    lblCaption->setVisible(settingIsTrue(settings.get("ShowComments", "0")) && mode_ != RunMode::Preview);
     Picture2->setScale(layout_.scale());
     Picture2->setTextFont(font);
     Picture2->setTextColor(textColor);
@@ -263,6 +274,10 @@ void SaverWindow::placeControls()
         for (int n = 1; n <= 3; ++n)
             labels_[n]->adjustSize();
     }
+    // Three lines under the status line's box, as wide as it.
+    const TwipRect& status = layout_.label(5);
+    place(lblCaption, {status.left, status.bottom(), status.width, kCaptionLines * layout_.lineTwips()});
+    fitCaption();
     place(Picture2, layout_.picture2());
     place(lblTextSize, {0, 0, layout_.picture2().width, layout_.lineTwips()});
     Picture3->lower();
@@ -391,6 +406,22 @@ void SaverWindow::setTimer2Enabled(bool on)
 void SaverWindow::setTimer2Interval(std::int32_t milliseconds)
 {
     Timer2->setInterval(milliseconds);
+}
+
+void SaverWindow::setTimer1Interval(std::int32_t milliseconds)
+{
+    Timer1->setInterval(milliseconds);
+}
+
+void SaverWindow::showCaption(const std::string& text)
+{
+    caption_ = displayText(text);
+    fitCaption();
+}
+
+void SaverWindow::fitCaption()
+{
+    lblCaption->setText(fittedLines(caption_, lblCaption->font(), lblCaption->width(), kCaptionLines));
 }
 
 void SaverWindow::showCursor()

@@ -4,7 +4,8 @@
 // at the right edge; Timer1 and Timer2 drive the replay engine.
 //
 // Controls are found by their objectName: "Picture1", "Board", "Label1".."Label8",
-// "Picture2", "Picture3", "lblTextSize", "List1", and the timers "Timer1" and
+// "Picture2", "Picture3", "lblTextSize", "List1", "lblCaption" (the comment on
+// the move on the board, under the status line), and the timers "Timer1" and
 // "Timer2". The coordinate labels of the control array Label(0..15) are named
 // "Label(0)".."Label(15)" (files "a".."h", then ranks "1".."8"), so they never
 // clash with Label1..Label8.
@@ -106,6 +107,9 @@ private:
     void setTimer1Enabled(bool on) override;
     void setTimer2Enabled(bool on) override;
     void setTimer2Interval(std::int32_t milliseconds) override;
+    void setTimer1Interval(std::int32_t milliseconds) override;
+    void showCaption(const std::string& text) override;
+    void fitCaption();
     void showCursor() override;
     void hideSaver() override;
     void unloadSaver() override;
@@ -127,6 +131,8 @@ private:
     QWidget* Picture3 = nullptr;
     QLabel* lblTextSize = nullptr;
     QListWidget* List1 = nullptr;
+    QLabel* lblCaption = nullptr;
+    QString caption_; // the whole comment; the label shows what fits
     ReplayTimer* Timer1 = nullptr;
     ReplayTimer* Timer2 = nullptr;
 

@@ -159,11 +159,17 @@ void FrmSettings::CmdApply_Click()
             put("WavFile" + std::to_string(i + 1), sound_->soundFile(i).toStdString());
         put("rotate", flag(setup_->invertBoard()));
         put("HideMoveList", flag(setup_->hideMoveList()));
+        put("ShowComments", flag(setup_->showComments()));
+        put("PaceByClock", setup_->paceByClock());
         put("style", std::to_string(setup_->style()));
         put("FontName", setup_->fontName().toStdString());
         put("FontSize", setup_->fontSizeText().toStdString());
-        put("PGNFile", import_->currentFile().toStdString());
-        writeMatchList();
+        // A filter that shows no game leaves the stored file and match as they
+        // were: a match of no games would leave nothing to play.
+        if (!import_->filterHidesEveryGame()) {
+            put("PGNFile", import_->currentFile().toStdString());
+            writeMatchList();
+        }
         batch.commit();
     } catch (const SettingsError& error) {
         dialogs_.message(std::string("The settings could not be saved:\r\n") + error.what(), MsgIcon::Critical);

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "match_list_model.h"
 #include "qt_dialogs.h"
 #include "settings_store.h"
+#include "shown_match_list.h"
 
 namespace morvane {
 
@@ -45,15 +47,24 @@ PgnImportTab::PgnImportTab(Config& config, Dialogs& dialogs, QString appPath, QW
     Location_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(Location_, 0, 1);
 
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(new QLabel(QStringLiteral("Filter:"), box));
+    txtFilter_ = new QLineEdit(box);
+    txtFilter_->setObjectName(QStringLiteral("txtFilter"));
+    txtFilter_->setClearButtonEnabled(true);
+    filter->addWidget(txtFilter_, 1);
+    grid->addLayout(filter, 1, 0, 1, 2);
+
     model_ = new MatchListModel(this);
+    shown_ = new ShownMatchList(*model_, this);
     List1_ = new QListView(box);
     List1_->setObjectName(QStringLiteral("List1"));
-    List1_->setModel(model_);
+    List1_->setModel(shown_);
     List1_->setUniformItemSizes(true);
     List1_->setSelectionMode(QAbstractItemView::SingleSelection);
     List1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1_->setTextElideMode(Qt::ElideRight);
-    grid->addWidget(List1_, 1, 0, 1, 2);
+    grid->addWidget(List1_, 2, 0, 1, 2);
 
     auto* status = new QHBoxLayout;
     lblNumImported_ = new QLabel(box);
@@ -64,7 +75,7 @@ PgnImportTab::PgnImportTab(Config& config, Dialogs& dialogs, QString appPath, QW
     Match_->setObjectName(QStringLiteral("Match"));
     Match_->hide();
     status->addWidget(Match_);
-    grid->addLayout(status, 2, 0, 1, 2);
+    grid->addLayout(status, 3, 0, 1, 2);
 
     auto* buttons = new QHBoxLayout;
     Command9_ = new QPushButton(QStringLiteral("PGN &Import..."), box);
@@ -77,7 +88,7 @@ PgnImportTab::PgnImportTab(Config& config, Dialogs& dialogs, QString appPath, QW
     buttons->addStretch(1);
     buttons->addWidget(Command6_);
     buttons->addWidget(Command7_);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttons, 4, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     layout->addWidget(box, 1);
 
@@ -85,11 +96,44 @@ PgnImportTab::PgnImportTab(Config& config, Dialogs& dialogs, QString appPath, QW
     connect(Command6_, &QPushButton::clicked, this, &PgnImportTab::editGameClicked);
     connect(Command7_, &QPushButton::clicked, this, &PgnImportTab::newGameClicked);
     connect(List1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PgnImportTab::List1_Click);
+    connect(txtFilter_, &QLineEdit::textChanged, this, &PgnImportTab::filterChanged);
 }
 
 const std::vector<GameSpan>& PgnImportTab::games() const
 {
-    return model_->games();
+    return shown_->games();
+}
+
+bool PgnImportTab::filterHidesEveryGame() const
+{
+    return model_->rowCount() > 0 && shown_->rowCount() == 0;
+}
+
+void PgnImportTab::showCount()
+{
+    lblNumImported_->setText(QString::number(shown_->rowCount()) + QStringLiteral(" games found"));
+}
+
+// The game of the match list's row `sourceRow` when it is shown, else the first shown.
+void PgnImportTab::selectGame(int sourceRow)
+{
+    const int row = shown_->rowOf(sourceRow);
+    if (shown_->rowCount() > 0)
+        List1_->setCurrentIndex(shown_->index(row >= 0 ? row : 0));
+}
+
+void PgnImportTab::filterChanged(const QString& typed)
+{
+    const int keep = shown_->sourceRow(selectedEntry());
+    shown_->setFilter(typed);
+    if (model_->rowCount() == 0)
+        return;
+    showCount();
+    selectGame(keep);
+    if (shown_->rowCount() == 0)
+        Match_->hide();
+    // A match of no games would leave the screensaver nothing to play.
+    emit applyAllowed(shown_->rowCount() > 0);
 }
 
 int PgnImportTab::selectedEntry() const
@@ -122,8 +166,8 @@ void PgnImportTab::load()
     // Apply stores the selected entry, so opening on the first one would quietly
     // replace the stored choice at the next OK.
     const double first = numericValue(config_.get("FirstGame", "1"));
-    if (first >= 1 && first <= model_->rowCount())
-        List1_->setCurrentIndex(model_->index(static_cast<int>(first) - 1));
+    if (first >= 1 && first <= shown_->rowCount())
+        List1_->setCurrentIndex(shown_->index(static_cast<int>(first) - 1));
 }
 
 void PgnImportTab::GetGames(QString& fileName)
@@ -135,6 +179,7 @@ void PgnImportTab::GetGames(QString& fileName)
     auto snapshot = readFileSnapshot(fileName, &error);
     if (!snapshot) {
         model_->clear();
+        shown_->sourceListed({});
         dialogs_.message("The PGN file could not be read:\r\n" + fileName.toStdString() + "\r\n" + error.toStdString(),
                          MsgIcon::Critical);
         return;
@@ -144,22 +189,23 @@ void PgnImportTab::GetGames(QString& fileName)
     std::vector<GameSpan> found = IndexGames(*text);
     if (found.empty()) {
         model_->clear();
+        shown_->sourceListed({});
         return;
     }
-    const auto count = found.size();
     model_->setGames(std::move(text), std::move(found));
-    emit applyAllowed(true);
-    lblNumImported_->setText(QString::number(count) + QStringLiteral(" games found"));
-    List1_->setCurrentIndex(model_->index(0));
+    shown_->sourceListed(fileName.toStdString());
+    emit applyAllowed(shown_->rowCount() > 0);
+    showCount();
+    selectGame(0);
 }
 
 void PgnImportTab::rescan()
 {
-    const int keep = selectedEntry();
+    const int keep = shown_->sourceRow(selectedEntry());
     QString file = currentFile_;
     GetGames(file);
-    if (keep > 0 && keep < model_->rowCount())
-        List1_->setCurrentIndex(model_->index(keep));
+    if (keep >= 0)
+        selectGame(keep);
 }
 
 void PgnImportTab::Command9_Click()

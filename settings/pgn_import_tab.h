@@ -13,6 +13,7 @@
 #include "game_index.h"
 
 class QLabel;
+class QLineEdit;
 class QListView;
 class QPushButton;
 
@@ -21,6 +22,7 @@ namespace morvane {
 class Config;
 class Dialogs;
 class MatchListModel;
+class ShownMatchList;
 
 class PgnImportTab : public QWidget {
     Q_OBJECT
@@ -37,10 +39,13 @@ public:
     void List1_Click();
 
     const QString& currentFile() const { return currentFile_; }
+    // The games shown (all of them, or those the filter keeps): what Apply stores.
     const std::vector<GameSpan>& games() const;
     // The listed file as it was scanned: the positions hold for these bytes only.
     const FileStamp& listedStamp() const { return listedStamp_; }
     int selectedEntry() const; // -1 when none
+    // Games are listed but the filter shows none of them.
+    bool filterHidesEveryGame() const;
     // Lists the current file again, keeping the selected entry where it still exists.
     void rescan();
 
@@ -51,6 +56,9 @@ signals:
 
 private:
     void setCurrentFile(const QString& path);
+    void filterChanged(const QString& typed);
+    void showCount();
+    void selectGame(int sourceRow);
 
     Config& config_;
     Dialogs& dialogs_;
@@ -58,6 +66,8 @@ private:
     QString currentFile_;
     FileStamp listedStamp_;
     MatchListModel* model_ = nullptr;
+    ShownMatchList* shown_ = nullptr;
+    QLineEdit* txtFilter_ = nullptr;
 
     QListView* List1_ = nullptr;
     QLabel* lblNumImported_ = nullptr;

@@ -68,6 +68,7 @@ SetupTab::SetupTab(Dialogs& dialogs, const QString& appPath, QWidget* parent) : 
     frames->addWidget(buildGeneral(), 3);
     frames->addWidget(buildBoard(), 2);
     layout->addLayout(frames);
+    layout->addWidget(buildAnnotations());
 
     auto* from = new QHBoxLayout;
     from->addWidget(new QLabel(QStringLiteral("Available from:"), this));
@@ -162,6 +163,26 @@ QWidget* SetupTab::buildBoard()
     return box;
 }
 
+QWidget* SetupTab::buildAnnotations()
+{
+    auto* box = new QGroupBox(QStringLiteral("Annotated games"), this);
+    auto* row = new QHBoxLayout(box);
+    ShowComments_ = new QCheckBox(QStringLiteral("Show comments"), box);
+    ShowComments_->setObjectName(QStringLiteral("ShowComments"));
+    row->addWidget(ShowComments_);
+    row->addSpacing(24);
+    PaceByClock_ = new QCheckBox(QStringLiteral("Pace by the players' clocks"), box);
+    PaceByClock_->setObjectName(QStringLiteral("PaceByClock"));
+    row->addWidget(PaceByClock_);
+    txtPaceFactor_ = new QLineEdit(QStringLiteral("10"), box);
+    txtPaceFactor_->setObjectName(QStringLiteral("txtPaceFactor"));
+    txtPaceFactor_->setMaximumWidth(60);
+    row->addWidget(txtPaceFactor_);
+    row->addWidget(new QLabel(QStringLiteral("times faster"), box));
+    row->addStretch(1);
+    return box;
+}
+
 void SetupTab::load(const Config& config)
 {
     setTextColor(colorNumber(config.get("TextColor", "65280")));
@@ -175,6 +196,10 @@ void SetupTab::load(const Config& config)
     Combo1_->setCurrentIndex(entry >= 0 && entry < Combo1_->count() ? entry : 0);
     Combo1_Click();
     HideMoveList_->setChecked(truthValue(config.get("HideMoveList", "0")));
+    ShowComments_->setChecked(truthValue(config.get("ShowComments", "0")));
+    const std::string pace = config.get("PaceByClock", "0");
+    PaceByClock_->setChecked(numericValue(pace) > 0);
+    txtPaceFactor_->setText(numericValue(pace) > 0 ? displayText(pace) : QStringLiteral("10"));
 
     fontName_ = displayText(config.get("FontName", "Arial"));
     const std::string storedSize = config.get("FontSize", "12");
@@ -266,6 +291,15 @@ bool SetupTab::hideMoveList() const
 int SetupTab::style() const
 {
     return Combo1_->currentIndex() + 1;
+}
+bool SetupTab::showComments() const
+{
+    return ShowComments_->isChecked();
+}
+std::string SetupTab::paceByClock() const
+{
+    const std::string factor = txtPaceFactor_->text().trimmed().toStdString();
+    return PaceByClock_->isChecked() && numericValue(factor) > 0 ? factor : "0";
 }
 QString SetupTab::fontSizeText() const
 {

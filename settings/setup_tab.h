@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -40,6 +41,10 @@ public:
     int style() const; // 1 Modern .. 4 Castles!
     const QString& fontName() const { return fontName_; }
     QString fontSizeText() const;
+    bool showComments() const;
+    // The stored text of PaceByClock: the factor when the box is ticked and the
+    // factor is a number above 0, else "0".
+    std::string paceByClock() const;
 
     void Command1_Click();
     void Command10_Click();
@@ -48,6 +53,7 @@ public:
 private:
     QWidget* buildGeneral();
     QWidget* buildBoard();
+    QWidget* buildAnnotations();
     void setTextColor(std::uint32_t color);
     void setBackColor(std::uint32_t color);
     void showFontPreview(const QString& text);
@@ -71,6 +77,9 @@ private:
     std::array<StylePreview*, 4> Image1_{};
     QCheckBox* rotate_ = nullptr;
     LinkLabel* lblUrl4_ = nullptr;
+    QCheckBox* ShowComments_ = nullptr;
+    QCheckBox* PaceByClock_ = nullptr;
+    QLineEdit* txtPaceFactor_ = nullptr;
 };
 
 } // namespace morvane

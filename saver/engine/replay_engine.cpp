@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <random>
 
@@ -217,6 +218,7 @@ void ReplayEngine::startGame(std::string_view gameText)
     fields_.reserve(moveLines_.size());
     for (const std::string& line : moveLines_)
         fields_.push_back(moveFields(line));
+    startPace(gameText);
 
     screen_.clearMoveList();
     screen_.setTimer1Enabled(true);
@@ -273,11 +275,12 @@ void ReplayEngine::Timer1_Timer()
     const MoveFields fields = fields_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
         screen_.printWhiteMove(MoveIndex + FirstMoveNumber, fields.white);
-        play(fields.white);
+        afterHalfMove(fields.white, false, play(fields.white));
         return;
     }
     screen_.printBlackMove(fields.black);
     const DecodeResult result = play(fields.black);
+    afterHalfMove(fields.black, true, result);
     // After a failure the next game is already loaded and keeps its MoveIndex 0;
     // after "Invalid Move" the program is ending.
     if (result != DecodeResult::Failed && result != DecodeResult::Invalid)
@@ -294,6 +297,42 @@ DecodeResult ReplayEngine::play(const std::string& san)
     if (observer_)
         observer_->halfMoveDecoded(san, result);
     return result;
+}
+
+void ReplayEngine::startPace(std::string_view gameText)
+{
+    const std::int32_t moveMs = toInt32(numericValue(settings_.get("Timer", "2")) * 1000.0);
+    pace_.load(gameText, settingIsTrue(settings_.get("ShowComments", "0")),
+               numericValue(settings_.get("PaceByClock", "0")), moveMs);
+    if (!pace_.active()) {
+        // The setting's interval again after a game that had its own pace.
+        if (paceSet_)
+            screen_.setTimer1Interval(moveMs);
+        paceSet_ = false;
+        return;
+    }
+    if (pace_.captions())
+        screen_.showCaption({});
+    if (!moveLines_.empty()) {
+        const std::int64_t first = halfMoveKey(std::strtoll(moveLines_.front().c_str(), nullptr, 10), false);
+        screen_.setTimer1Interval(pace_.waitBefore(fields_.front().white.empty() ? first + 1 : first));
+        paceSet_ = true;
+    }
+}
+
+// The caption of the move now on the board, and the wait before the next one.
+// A failed move has loaded another game, and "Invalid Move" ends the replay.
+void ReplayEngine::afterHalfMove(const std::string& san, bool black, DecodeResult result)
+{
+    if (!pace_.active() || result == DecodeResult::Failed || result == DecodeResult::Invalid)
+        return;
+    const std::int64_t number = std::strtoll(moveLines_[static_cast<std::size_t>(MoveIndex)].c_str(), nullptr, 10);
+    const std::int64_t key = halfMoveKey(number, black);
+    const bool played = !san.empty() && !isTerminationMarker(san);
+    if (played && pace_.captions())
+        screen_.showCaption(pace_.caption(key));
+    screen_.setTimer1Interval(pace_.waitAfter(key, played));
+    paceSet_ = true;
 }
 
 void ReplayEngine::showStatus(const std::string& text)

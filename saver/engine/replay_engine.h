@@ -15,6 +15,7 @@
 #include "game_file_reader.h"
 #include "move_decoder.h"
 #include "move_list.h"
+#include "move_pace.h"
 #include "replay_screen.h"
 #include "settings_access.h"
 
@@ -87,6 +88,8 @@ private:
     void readSpan(std::int64_t& begin, std::int64_t& end);
     void showTags(std::string_view gameText);
     DecodeResult play(const std::string& san);
+    void startPace(std::string_view gameText);
+    void afterHalfMove(const std::string& san, bool black, DecodeResult result);
 
     quill::BoardModel& board_;
     ReplayScreen& screen_;
@@ -100,6 +103,8 @@ private:
     GameFileReader gameFile_;
     std::string stampPath_; // the PGN file last loaded from, as it was then
     GameFileReader::Stamp stamp_;
+    ReplayPace pace_;
+    bool paceSet_ = false; // Timer1's interval is the pace's, not the setting's
     ReplayObserver* observer_ = nullptr;
     std::function<double()> random_;
     bool ended_ = false; // the program was told to end

@@ -42,6 +42,12 @@ public:
     virtual void setTimer1Enabled(bool on) = 0;
     virtual void setTimer2Enabled(bool on) = 0;
     virtual void setTimer2Interval(std::int32_t milliseconds) = 0;
+    // Timer1's interval from now on; asked for only while moves follow the
+    // players' clocks or wait for a caption to be read.
+    virtual void setTimer1Interval(std::int32_t /*milliseconds*/) {}
+    // The comment on the move that stands on the board (empty: none); asked for
+    // only while captions are shown.
+    virtual void showCaption(const std::string& /*text*/) {}
 
     // Leaving the replay
     virtual void showCursor() = 0;         // the mouse pointer becomes visible again

@@ -1,0 +1,97 @@
+#include "shown_match_list.h"
+
+#include <algorithm>
+
+#include "match_list_model.h"
+#include "qt_dialogs.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr std::int64_t kRowHeaderBytes = 16 * 1024;
+
+} // namespace
+
+ShownMatchList::ShownMatchList(MatchListModel& source, QObject* parent) : QAbstractListModel(parent), source_(source) {}
+
+void ShownMatchList::sourceListed(const std::string& path)
+{
+    path_ = path;
+    filter_.load(path, source_.games());
+    apply();
+}
+
+void ShownMatchList::setFilter(const QString& typed)
+{
+    typed_ = typed;
+    apply();
+}
+
+void ShownMatchList::apply()
+{
+    beginResetModel();
+    rows_ = filter_.matching(typed_);
+    const auto& all = source_.games();
+    // A listing without tags read (an unreadable file) shows every game.
+    if (rows_.empty() && typed_.trimmed().isEmpty()) {
+        rows_.resize(all.size());
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            rows_[i] = i;
+    }
+    games_.clear();
+    games_.reserve(rows_.size());
+    for (const std::size_t row : rows_)
+        if (row < all.size())
+            games_.push_back(all[row]);
+    endResetModel();
+}
+
+const std::vector<GameSpan>& ShownMatchList::games() const
+{
+    return games_;
+}
+
+int ShownMatchList::rowOf(int sourceRow) const
+{
+    const auto it = std::lower_bound(rows_.begin(), rows_.end(), static_cast<std::size_t>(std::max(sourceRow, 0)));
+    return sourceRow >= 0 && it != rows_.end() && *it == static_cast<std::size_t>(sourceRow)
+               ? static_cast<int>(it - rows_.begin())
+               : -1;
+}
+
+int ShownMatchList::sourceRow(int row) const
+{
+    return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? static_cast<int>(rows_[row]) : -1;
+}
+
+int ShownMatchList::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(games_.size());
+}
+
+QVariant ShownMatchList::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role != Qt::DisplayRole)
+        return source_.index(sourceRow(index.row())).data(role);
+    const GameSpan& span = games_[static_cast<std::size_t>(index.row())];
+    std::string_view header;
+    if (file_.exists(path_))
+        header = file_.read(span.begin, std::clamp<std::int64_t>(span.end - span.begin, 0, kRowHeaderBytes))
+                     .value_or(std::string_view());
+    const GameTags tags = readGameTags(header);
+    QString row = QString::number(index.row() + 1) + QStringLiteral("- ") + displayText(tags.white) +
+                  QStringLiteral(" - ") + displayText(tags.black);
+    for (const std::string* more : {&tags.event, &tags.date})
+        if (!more->empty())
+            row += QStringLiteral(", ") + displayText(*more);
+    // One line per row, whatever a value holds.
+    for (QChar& c : row)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+    return row;
+}
+
+} // namespace morvane

@@ -1,0 +1,51 @@
+#pragma once
+// The rows the PGN Import tab shows: the games of the match list that pass the
+// filter, each row naming White and Black first, then event and date, so that
+// games of one event can be told apart. The entry text and tooltip are the
+// match list's own.
+
+#include <QAbstractListModel>
+
+#include <string>
+#include <vector>
+
+#include "game_file_reader.h"
+#include "match_filter.h"
+
+namespace morvane {
+
+class MatchListModel;
+
+class ShownMatchList : public QAbstractListModel {
+    Q_OBJECT
+public:
+    ShownMatchList(MatchListModel& source, QObject* parent = nullptr);
+
+    // After the match list listed the games of `path`: reads their tags and
+    // applies the current filter again.
+    void sourceListed(const std::string& path);
+    // Keeps only the games whose tags hold every word of `typed`.
+    void setFilter(const QString& typed);
+
+    // The shown games, in the order shown.
+    const std::vector<GameSpan>& games() const;
+    // The row of the match list's game `sourceRow`; -1 when it is not shown.
+    int rowOf(int sourceRow) const;
+    int sourceRow(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    void apply();
+
+    MatchListModel& source_;
+    MatchFilter filter_;
+    QString typed_;
+    std::string path_;
+    std::vector<std::size_t> rows_; // match list rows shown; all of them when no word is typed
+    std::vector<GameSpan> games_;   // their spans
+    mutable GameFileReader file_;   // the shown rows' tags are read when painted
+};
+
+} // namespace morvane
