@@ -3,7 +3,7 @@
 // promotion choice. The editor shows message boxes and the promotion dialog;
 // tests answer from a script.
 
-#include "piece_codes.h"
+#include <quillboard/piece_codes.h>
 
 namespace morvane {
 

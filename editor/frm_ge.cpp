@@ -12,10 +12,10 @@
 #include <algorithm>
 
 #include "frm_promote.h"
-#include "image_set.h"
 #include "move_list.h"
 #include "settings_store.h"
-#include "varnel.h"
+#include <quillboard/image_set.h>
+#include <quillboard/varnel.h>
 
 namespace morvane {
 

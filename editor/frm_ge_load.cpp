@@ -9,7 +9,7 @@
 
 #include "frm_ge.h"
 #include "move_list.h"
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 namespace morvane {
 

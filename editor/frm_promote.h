@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "piece_codes.h"
+#include <quillboard/piece_codes.h>
 
 class QLabel;
 class QPushButton;

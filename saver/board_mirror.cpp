@@ -1,6 +1,6 @@
 #include "board_mirror.h"
 
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 namespace morvane {
 

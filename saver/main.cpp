@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +44,11 @@ int main(int argc, char* argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane3"));
+    // Task switchers and docks match the windows to the menu entry and its icon;
+    // the icon theme's copy wins, the built-in artwork stands in for a build tree.
+    QGuiApplication::setDesktopFileName(QStringLiteral("morvane3-settings"));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("morvane3"), QIcon(QStringLiteral(":/pieces/classic/wk.svg"))));
     morvane::SettingsStore store(morvane::SettingsStore::defaultPath());
     return morvane::runEntry(app, store, line);
 }

@@ -11,7 +11,6 @@
 #include "board_mirror.h"
 #include "caption_text.h"
 #include "cursor_visibility.h"
-#include "image_set.h"
 #include "modal_pause.h"
 #include "move_list_view.h"
 #include "move_sounds.h"
@@ -21,7 +20,8 @@
 #include "saver_input.h"
 #include "settings_access.h"
 #include "settings_store.h"
-#include "varnel.h"
+#include <quillboard/image_set.h>
+#include <quillboard/varnel.h>
 
 namespace morvane {
 

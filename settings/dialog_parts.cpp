@@ -23,11 +23,10 @@ QLabel* productHeading(QWidget* parent)
 
 QString shippedFile(const QString& appPath, const QString& name)
 {
-    // Beside the data, in an install's documentation folder, then in the source tree
-    // of a build that was never installed.
-    const QString candidates[] = {QDir(appPath).filePath(name), QDir(appPath).filePath(QStringLiteral("../") + name),
-                                  QDir(appPath).filePath(QStringLiteral("../doc/morvane3/") + name),
-                                  QDir(QStringLiteral(MORVANE3_SOURCE_DIR)).filePath(name)};
+    // Beside the data (a Windows install), or in the documentation folder that sits
+    // beside the data folder under a prefix; the build tree copies them the same way.
+    const QString candidates[] = {QDir(appPath).filePath(name),
+                                  QDir(appPath).filePath(QStringLiteral("../doc/morvane3/") + name)};
     for (const QString& path : candidates)
         if (QFileInfo(path).isFile())
             return QDir::cleanPath(QFileInfo(path).absoluteFilePath());

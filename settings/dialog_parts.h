@@ -14,9 +14,8 @@ QString arrayName(const char* name, int index);
 // The bold "Morvane 3.0" heading at the top of a tab.
 QLabel* productHeading(QWidget* parent);
 
-// A file shipped with the program (README.md, LICENSE): beside the data folder
-// when installed, else in the source tree it was built from. Empty when neither
-// has it.
+// A file shipped with the program (README.md, LICENSE): in the data folder or in
+// the documentation folder beside it. Empty when neither has it.
 QString shippedFile(const QString& appPath, const QString& name);
 
 } // namespace morvane

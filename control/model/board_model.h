@@ -6,8 +6,8 @@
 #include <cassert>
 #include <cstdint>
 
-#include "control_error.h"
-#include "piece_codes.h"
+#include <quillboard/control_error.h>
+#include <quillboard/piece_codes.h>
 
 namespace quill {
 

@@ -6,8 +6,8 @@
 #include <QColor>
 #include <array>
 
-#include "board_layout.h"
-#include "picture.h"
+#include <quillboard/board_layout.h>
+#include <quillboard/picture.h>
 
 class QPainter;
 

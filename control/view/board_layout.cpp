@@ -1,8 +1,8 @@
-#include "board_layout.h"
+#include <quillboard/board_layout.h>
 
 #include <cmath>
 
-#include "piece_codes.h"
+#include <quillboard/piece_codes.h>
 
 namespace quill {
 

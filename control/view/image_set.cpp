@@ -1,10 +1,10 @@
-#include "image_set.h"
+#include <quillboard/image_set.h>
 
 #include <QDir>
 #include <QFile>
 #include <cassert>
 
-#include "piece_codes.h"
+#include <quillboard/piece_codes.h>
 
 namespace quill {
 

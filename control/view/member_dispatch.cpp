@@ -1,9 +1,9 @@
-#include "member_dispatch.h"
+#include <quillboard/member_dispatch.h>
 
 #include <limits>
 
-#include "member_ids.h"
-#include "varnel.h"
+#include <quillboard/member_ids.h>
+#include <quillboard/varnel.h>
 
 namespace quill {
 

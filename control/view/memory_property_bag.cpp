@@ -1,4 +1,4 @@
-#include "memory_property_bag.h"
+#include <quillboard/memory_property_bag.h>
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "picture.h"
+#include <quillboard/picture.h>
 
 #include <QFile>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 #include <QEvent>
 #include <QMessageBox>
@@ -7,7 +7,8 @@
 
 #include "board_canvas.h"
 #include "board_model.h"
-#include "property_bag.h"
+#include <quillboard/property_bag.h>
+#include <quillboard/version.h>
 
 namespace quill {
 

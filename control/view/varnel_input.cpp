@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include "board_model.h"
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 namespace quill {
 

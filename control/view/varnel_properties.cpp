@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "property_bag.h"
-#include "varnel.h"
+#include <quillboard/property_bag.h>
+#include <quillboard/varnel.h>
 
 namespace quill {
 

@@ -12,7 +12,7 @@
 #include "frm_ge.h"
 #include "memory_settings.h"
 #include "move_sounds.h"
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 using namespace testutil;
 

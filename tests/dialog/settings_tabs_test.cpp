@@ -253,6 +253,10 @@ TEST(SoundTab, MuteHidesTheChoicesAndPlayButtonsPlayTheirFile)
 TEST(AboutTab, ButtonsSwitchTheTextsAndLinksOpenRealPlaces)
 {
     DialogHarness h;
+    // The documents of an install under a prefix: beside the data folder.
+    std::filesystem::create_directories(h.appPath + "../doc/morvane3");
+    for (const char* name : {"README.md", "LICENSE"})
+        writeBytes(h.appPath + "../doc/morvane3/" + name, "text");
     auto dialog = h.open();
     QWidget* d = dialog.get();
     const auto shown = [d] { return std::pair{child(d, "Readme")->isVisible(), child(d, "License")->isVisible()}; };

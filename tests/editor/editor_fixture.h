@@ -15,7 +15,7 @@
 #include "move_list.h"
 #include "placement.h"
 #include "scripted_dialogs.h"
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 namespace edtest {
 

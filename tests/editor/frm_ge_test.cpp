@@ -7,8 +7,8 @@
 #include <tuple>
 
 #include "editor_fixture.h"
-#include "image_set.h"
 #include "settings_store.h"
+#include <quillboard/image_set.h>
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "move_list_view.h"
 #include "replay_timer.h"
 #include "saver_fixture.h"
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 using morvane::RunMode;
 using savertest::SaverTest;

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <ostream>
 
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 // Readable failure messages for the Qt values the suites compare.
 inline void PrintTo(const QRect& r, std::ostream* os)

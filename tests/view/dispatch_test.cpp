@@ -6,7 +6,7 @@
 #include <set>
 
 #include "board_look.h"
-#include "member_ids.h"
+#include <quillboard/member_ids.h>
 
 using namespace quill;
 

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QStringList>
 
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 class EventLog : public QObject {
 public:

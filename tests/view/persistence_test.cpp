@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board_look.h"
-#include "memory_property_bag.h"
+#include <quillboard/memory_property_bag.h>
 
 using namespace quill;
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 namespace {
 QString square(qint16 col, qint16 row)

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "demo_window.h"
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 int main(int argc, char* argv[])
 {

@@ -3,6 +3,7 @@
 // description a host expects from the control's error table.
 
 #include <cstdint>
+#include <quillboard/export.h>
 #include <stdexcept>
 #include <string>
 
@@ -23,7 +24,7 @@ constexpr const char* NotAnIconText = "Invalid Picture, The picture Property acc
 constexpr const char* DesignTimeText = "Property is read-only at design time";
 } // namespace error
 
-class ControlError : public std::runtime_error {
+class QUILLBOARD_EXPORT ControlError : public std::runtime_error {
 public:
     ControlError(std::int32_t number, std::string description) : std::runtime_error(description), number_(number) {}
     std::int32_t number() const { return number_; }

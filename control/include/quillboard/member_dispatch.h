@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <QVariantList>
 #include <cstdint>
+#include <quillboard/export.h>
 
 namespace quill {
 
@@ -24,6 +25,6 @@ constexpr std::int32_t Overflow = 6;
 
 // Throws ControlError for an unknown identifier or kind, a wrong number of arguments,
 // an argument that is not a number of the member's range, and whatever the member raises.
-QVariant invokeMember(Varnel& board, std::int32_t memberId, CallKind kind, const QVariantList& args);
+QUILLBOARD_EXPORT QVariant invokeMember(Varnel& board, std::int32_t memberId, CallKind kind, const QVariantList& args);
 
 } // namespace quill

@@ -16,12 +16,13 @@
 #include <functional>
 #include <memory>
 
-#include "board_layout.h"
-#include "control_error.h"
-#include "image_set.h"
-#include "member_dispatch.h"
-#include "picture.h"
-#include "piece_codes.h"
+#include <quillboard/board_layout.h>
+#include <quillboard/control_error.h>
+#include <quillboard/export.h>
+#include <quillboard/image_set.h>
+#include <quillboard/member_dispatch.h>
+#include <quillboard/picture.h>
+#include <quillboard/piece_codes.h>
 
 namespace quill {
 
@@ -30,7 +31,7 @@ class BoardModel;
 class PropertyBag;
 class ModelLink;
 
-class Varnel : public QWidget {
+class QUILLBOARD_EXPORT Varnel : public QWidget {
     Q_OBJECT
 
 public:

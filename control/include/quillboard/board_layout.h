@@ -6,10 +6,11 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <quillboard/export.h>
 
 namespace quill {
 
-class BoardLayout {
+class QUILLBOARD_EXPORT BoardLayout {
 public:
     static constexpr double kDefaultSide = 49.0;
 

@@ -10,12 +10,13 @@
 #include <QSizeF>
 #include <QString>
 #include <memory>
+#include <quillboard/export.h>
 
 class QPainter;
 
 namespace quill {
 
-class Picture {
+class QUILLBOARD_EXPORT Picture {
 public:
     // Only icons are accepted as piece pictures; a bitmap stands for any other picture
     // a host may hand over.

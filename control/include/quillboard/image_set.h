@@ -4,11 +4,12 @@
 
 #include <array>
 
-#include "picture.h"
+#include <quillboard/export.h>
+#include <quillboard/picture.h>
 
 namespace quill {
 
-class ImageSet {
+class QUILLBOARD_EXPORT ImageSet {
 public:
     static constexpr int kLightSquare = 1;
     static constexpr int kDarkSquare = 14;

@@ -5,11 +5,12 @@
 #include <QList>
 #include <QPair>
 
-#include "property_bag.h"
+#include <quillboard/export.h>
+#include <quillboard/property_bag.h>
 
 namespace quill {
 
-class MemoryPropertyBag : public PropertyBag {
+class QUILLBOARD_EXPORT MemoryPropertyBag : public PropertyBag {
 public:
     QVariant read(const QString& name, const QVariant& defaultValue) override;
     void write(const QString& name, const QVariant& value, const QVariant& defaultValue) override;

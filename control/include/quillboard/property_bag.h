@@ -5,10 +5,11 @@
 
 #include <QString>
 #include <QVariant>
+#include <quillboard/export.h>
 
 namespace quill {
 
-class PropertyBag {
+class QUILLBOARD_EXPORT PropertyBag {
 public:
     virtual ~PropertyBag() = default;
     virtual QVariant read(const QString& name, const QVariant& defaultValue) = 0;

@@ -1,0 +1,15 @@
+# Run by cpack after the packages are written: the library package's ldconfig
+# maintainer scripts are replaced by an ldconfig trigger.
+foreach(deb IN LISTS CPACK_PACKAGE_FILES)
+  get_filename_component(name ${deb} NAME)
+  if(NOT name MATCHES "^libquillboard[0-9-]+_.*\\.deb$")
+    continue()
+  endif()
+  set(tree ${deb}.tree)
+  file(REMOVE_RECURSE ${tree})
+  execute_process(COMMAND dpkg-deb -R ${deb} ${tree} COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE ${tree}/DEBIAN/postinst ${tree}/DEBIAN/postrm)
+  file(WRITE ${tree}/DEBIAN/triggers "activate-noawait ldconfig\n")
+  execute_process(COMMAND dpkg-deb --root-owner-group -b ${tree} ${deb} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE_RECURSE ${tree})
+endforeach()
