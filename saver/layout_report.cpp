@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 
 #include "move_list_view.h"
 
@@ -14,11 +15,15 @@ void printRect(std::FILE* out, const QString& name, const QRect& r)
     std::fprintf(out, "layout %s %d %d %d %d\n", qPrintable(name), r.x(), r.y(), r.width(), r.height());
 }
 
+// A line of text covers its advance across and the font's height down.
 QRect paintedText(const QLabel& label)
 {
     const QRect box = label.contentsRect();
-    const int flags = static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
-    return QFontMetrics(label.font()).boundingRect(box, flags, label.text());
+    const QFontMetrics metrics(label.font());
+    if (label.wordWrap())
+        return metrics.boundingRect(box, static_cast<int>(label.alignment()) | Qt::TextWordWrap, label.text());
+    const QSize size(metrics.horizontalAdvance(label.text()), metrics.height());
+    return QStyle::alignedRect(label.layoutDirection(), label.alignment(), size, box);
 }
 
 } // namespace

@@ -33,6 +33,7 @@ constexpr double kCoordinateFontSize = 9;
 const QColor kDesignedBackColor(Qt::black);
 const QColor kCoordinateColor(0x80, 0x80, 0x80); // legible on dark and light backgrounds alike
 constexpr int kPreviewBoardSize = 1600;
+constexpr double kTextShrink = 0.97;
 
 std::int32_t toInt32(double value)
 {
@@ -190,10 +191,17 @@ void SaverWindow::applyLayout(bool rotated)
     setPalette(formPalette);
 
     const QColor textColor = colorSetting(settings, "TextColor", "65280");
+    // Glyph heights do not shrink in proportion with the size: the text is made
+    // a little smaller where it would not fit the line it was laid out for.
+    const double linePixels = std::floor(layout_.scale().toPixelsF(layout_.lineTwips()));
     QFont listFont = font;
-    listFont.setPointSizeF(font.pointSizeF() * layout_.textFactor());
     QFont scaledFont = font;
-    scaledFont.setPointSizeF(listFont.pointSizeF() * layout_.scale().scale());
+    for (double factor = layout_.textFactor(); factor > 0; factor *= kTextShrink) {
+        listFont.setPointSizeF(font.pointSizeF() * factor);
+        scaledFont.setPointSizeF(listFont.pointSizeF() * layout_.scale().scale());
+        if (QFontMetrics(scaledFont).height() <= linePixels || scaledFont.pointSizeF() < 1)
+            break;
+    }
     for (int n = 1; n < SaverLayout::kLabels; ++n) {
         QPalette p = labels_[n]->palette();
         p.setColor(QPalette::WindowText, textColor);
