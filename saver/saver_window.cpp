@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -34,6 +35,8 @@ const QColor kDesignedBackColor(Qt::black);
 const QColor kCoordinateColor(0x80, 0x80, 0x80); // legible on dark and light backgrounds alike
 constexpr int kPreviewBoardSize = 1600;
 constexpr double kTextShrink = 0.97;
+constexpr double kSlideShare = 0.4;
+constexpr int kLongestSlideMs = 600;
 
 std::int32_t toInt32(double value)
 {
@@ -163,6 +166,10 @@ void SaverWindow::Form_Load()
 
     Timer1->setInterval(toInt32(numericValue(settings.get("Timer", "2")) * 1000.0));
     applyBoardStyle(settings.get("style", "1"));
+    Board->setHighlightMove(settingIsTrue(settings.get("HighlightMove", "0")));
+    Board->setAnimateMoves(settingIsTrue(settings.get("AnimateMoves", "0")));
+    // A slide takes part of the pace, so the piece rests before the next move.
+    Board->setAnimationTime(std::clamp(toInt32(Timer1->interval() * kSlideShare), 0, kLongestSlideMs));
     engine_->GameNumber = toInt32(numericValue(settings.get("FirstGame", "1")) - 1);
 }
 
@@ -384,6 +391,7 @@ void SaverWindow::rotate()
 void SaverWindow::Timer2_Timer()
 {
     engine_->Timer2_Timer();
+    Board->SettlePosition();
 }
 
 void SaverWindow::Timer1_Timer()
@@ -391,6 +399,7 @@ void SaverWindow::Timer1_Timer()
     if (engine_->MoveIndex >= 0 && engine_->MoveIndex < List1->count())
         List1->setCurrentRow(engine_->MoveIndex);
     engine_->Timer1_Timer();
+    Board->ShowMove();
     if (reportsLayout_)
         printLayoutReport(*this, *Picture2, stdout);
 }
