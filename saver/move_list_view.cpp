@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace morvane {
 
@@ -53,7 +54,7 @@ double MoveListView::fitBlackColumn(double leastTwips, const QStringList& whiteE
     const double gap = metrics.horizontalAdvance(kColumnGap);
     const double listWidth = scale_.toTwips(width());
     const double mostTwips = listWidth - scale_.toTwips(metrics.horizontalAdvance(QStringLiteral("Black")) + gap);
-    const double column = std::max(leastTwips, std::min(scale_.toTwips(widest + gap), mostTwips));
+    const double column = std::max(leastTwips, std::min(scale_.toTwips(std::ceil(widest) + gap + 1), mostTwips));
     list_.setBlackColumn(column);
     update();
     return column;
@@ -92,7 +93,7 @@ QString MoveListView::shownText(const PrintedList::Item& item, const QFontMetric
     const bool black = item.x > 0;
     const double right =
         black ? width() : scale_.toPixelsF(list_.blackColumn()) - metrics.horizontalAdvance(kColumnGap);
-    const int room = static_cast<int>(right - scale_.toPixelsF(item.x));
+    const int room = static_cast<int>(std::ceil(right - scale_.toPixelsF(item.x)));
     return metrics.elidedText(text, Qt::ElideRight, std::max(room, 0));
 }
 
