@@ -304,7 +304,9 @@ void SaverWindow::showLabelText(int n)
     }
     const TwipScale s = layout_.scale();
     const TwipRect& box = layout_.label(n);
-    const int width = s.toPixels(box.right()) - s.toPixels(box.left);
+    // The headers stand where the game's columns put them.
+    const bool header = n == 6 || n == 7;
+    const int width = header ? l->width() : s.toPixels(box.right()) - s.toPixels(box.left);
     l->setText(QFontMetrics(l->font()).elidedText(texts_[n], Qt::ElideRight, width));
     if (layout_.namesFitText() && n <= 3)
         l->adjustSize();
