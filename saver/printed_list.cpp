@@ -56,7 +56,8 @@ void PrintedList::scroll()
 {
     for (Item& item : items_)
         item.y -= line_;
-    std::erase_if(items_, [this](const Item& item) { return item.y + line_ <= 0; });
+    std::erase_if(items_,
+                  [this](const Item& item) { return item.y < -line_ / 2; }); // off the top, whatever the rounding
     y_ = height_ - line_;
 }
 

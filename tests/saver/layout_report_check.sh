@@ -20,7 +20,7 @@ for key, value in [("Timer", "0.05"), ("FontSize", sys.argv[2]), ("rotate", sys.
     db.execute("INSERT INTO settings VALUES ('Morvane3', 'Config', ?, ?)", (key, value))
 db.commit()
 PY
-  MORVANE3_SETTINGS=$tmp/settings.db MORVANE3_REPORT_LAYOUT=1 MORVANE3_EXIT_AFTER_MS=1500 \
+  MORVANE3_SETTINGS=$tmp/settings.db MORVANE3_REPORT_LAYOUT=1 MORVANE3_EXIT_AFTER_MS=3000 QT_QPA_PLATFORM=xcb \
     timeout 60 xvfb-run -a -s "-screen 0 ${1}x24" "$program" /S >"$tmp/out" 2>/dev/null
   python3 - "$tmp/out" "$1 font $2 rotate $3" <<'PY'
 import sys
@@ -31,8 +31,10 @@ for line in open(sys.argv[1]):
         blocks.append(((int(f[2]), int(f[3])), []))
     elif f[:1] == ["layout"] and blocks:
         blocks[-1][1].append((f[1], *map(int, f[2:6])))
-if len(blocks) < 3:
-    errors.append("fewer than three moves reported")
+if not blocks:
+    errors.append("no move reported")
+elif blocks[0][0] != tuple(map(int, sys.argv[2].split()[0].split("x"))):
+    errors.append(f"drawn on a screen of {blocks[0][0]}")
 for (w, h), rects in blocks:
     for i, (name, x, y, rw, rh) in enumerate(rects):
         if x < 0 or y < 0 or x + rw > w or y + rh > h:
