@@ -64,6 +64,15 @@ TEST(ScreenFit, EveryScreenAndFontKeepsTheTextsApartAndOnTheScreen)
                 const double boardShare = l.scale().toPixelsF(l.board().height) / s.h;
                 if (s.w >= 1280 && s.h >= 600) {
                     EXPECT_GE(boardShare, 0.70) << name;
+                    // Names at their own side, event and date above, status under, list at the edge.
+                    const TwipRect board = rects[0];
+                    const double rank = board.height / 8;
+                    EXPECT_LE(l.label(rotate ? 2 : 1).bottom(), board.top + rank) << name;
+                    EXPECT_GE(l.label(rotate ? 1 : 2).top, board.bottom() - rank) << name;
+                    EXPECT_LE(l.label(4).bottom(), board.top) << name;
+                    EXPECT_GE(l.statusLine().top, board.bottom()) << name;
+                    EXPECT_GT(l.picture2().left, board.right()) << name;
+                    EXPECT_GT(l.picture2().right(), l.formWidth() * 0.97) << name;
                 }
                 const bool designed = line == 285 && ((s.w == 640 && s.h == 480) || s.w == 1024);
                 EXPECT_EQ(l.isFitted(), !designed) << name;
