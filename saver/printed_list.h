@@ -10,7 +10,8 @@ namespace morvane {
 
 class PrintedList {
 public:
-    // Black's move is printed this far right of where White's line began.
+    // Black's move is printed this far right of where White's line began,
+    // unless the list is told another column.
     static constexpr double kBlackColumn = 1400;
 
     struct Item {
@@ -30,6 +31,13 @@ public:
     // Black's move on the line of the last White move, in the right-hand column.
     void printBlack(const std::string& text);
 
+    // Where Black's moves start, those printed included.
+    void setBlackColumn(double twips);
+    double blackColumn() const { return blackColumn_; }
+    // New line height and list height (the form was laid out again): what is
+    // printed keeps its lines (columns are set again by the caller).
+    void rescale(double heightTwips, double lineTwips);
+
     const std::vector<Item>& items() const { return items_; }
     double printY() const { return y_; }
     double height() const { return height_; }
@@ -40,6 +48,7 @@ private:
 
     double height_;
     double line_;
+    double blackColumn_ = kBlackColumn;
     double x_ = 0;
     double y_ = 0;
     std::vector<Item> items_;

@@ -32,10 +32,11 @@ constexpr double kRankTopLast = kRankTopFirst + 7 * kRankStep;
 constexpr double kNameWidth = kFrameSide;
 constexpr double kEventWidth = 9000;
 constexpr double kDateWidth = 4600;
-constexpr double kEventTop = 60;
-constexpr double kDateTop = 360;
+constexpr double kEventTop = 30;
+constexpr double kDateTop = 325; // clear of the board at 640 pixels
 constexpr double kDateLeft = 5000;
 constexpr double kListWidth = 2800; // White's moves in the left half, Black's 1400 to the right
+constexpr double kBlackColumnLeft = 1400;
 constexpr double kListTop = 1500;
 constexpr double kDesignedListHeight = 3420; // 12 lines of the designed 12-point font
 constexpr double kStatusGap = 120;
@@ -56,51 +57,63 @@ constexpr double kLargeListRaise = 500;
 } // namespace
 
 SaverLayout::SaverLayout(const LayoutInput& input)
-    : line_(input.lineTwips), preview_(input.preview), hideMoveList_(input.hideMoveList)
+    : line_(input.lineTwips), preview_(input.preview), hideMoveList_(input.hideMoveList),
+      listWidth_(std::max(kListWidth, input.listWidthTwips))
 {
     const int w = input.screenWidth;
     const int h = input.screenHeight;
-    fitted_ = !input.preview && (w < kSmallWidthPx || h < kSmallHeightPx);
-    const bool zoomed = w > kReferenceWidthPx && !input.preview && !fitted_;
-    if (zoomed) {
-        scale_ = TwipScale(std::min(w / kReferenceWidthPx, h / kReferenceHeightPx));
-    } else if (fitted_) {
-        const double height = fittedFrameTop() + kFrameSide + kNameGap + line_;
-        const double fit = std::min(w * kTwipsPerPixel / kDesignWidth, h * kTwipsPerPixel / height);
-        scale_ = TwipScale(std::max(fit, kSmallestScale));
-    }
+    // A 1024-wide screen shorter than designed shows the 1024 layout drawn smaller.
+    if (w == kReferenceWidthPx && h < kReferenceHeightPx && !preview_)
+        scale_ = TwipScale(std::max(h / kReferenceHeightPx, kSmallestScale));
     formWidth_ = scale_.toTwips(w);
     formHeight_ = scale_.toTwips(h);
-    small_ = w == kSmallWidthPx && !fitted_;
 
-    // The form as designed.
-    picture1_ = {kSmallFrameLeft, kSmallFrameTop, kFrameSide, kFrameSide};
-    picture2_ = {kDesignWidth - kListWidth, kListTop, kListWidth, kDesignedListHeight};
-    labels_[1] = {kSmallNameLeft, 0, kNameWidth, line_};
-    labels_[3] = {kSmallNameLeft, kEventTop, kEventWidth, line_};
-    labels_[4] = {kDateLeft, kDateTop, kDateWidth, line_};
-    labels_[2] = {kSmallNameLeft, picture1_.bottom() + kNameGap, kNameWidth, line_};
-
-    if (fitted_) {
-        placeSmallScreen();
-        picture1_.top = fittedFrameTop();
-        labels_[2].top = picture1_.bottom() + kNameGap;
-    } else if (small_) {
-        placeSmallScreen();
-    } else {
-        placeGeneral();
-        if (w == kReferenceWidthPx || zoomed)
-            place1024();
-    }
+    placeCoordinates();
+    const bool designed = preview_ || (w == kSmallWidthPx && h >= kSmallHeightPx) || w == kReferenceWidthPx;
+    if (designed)
+        placeDesigned(w);
+    if (!designed || (!preview_ && !fitsForm()))
+        placeFitted(w, h);
     topNameTop_ = labels_[1].top;
     bottomNameTop_ = labels_[2].top;
 
     picture3_ = {0, 0, formWidth_, formHeight_};
-    picture2_.height = line_ * 12; // step 8: twelve lines before the list scrolls
-    placeMoveListColumn();
-    placeCoordinates();
     if (input.rotate)
         rotateLabels();
+}
+
+TextAlign SaverLayout::nameAlignment() const
+{
+    if (small_)
+        return TextAlign::Left;
+    return beside_ ? TextAlign::Right : TextAlign::Centre;
+}
+
+double SaverLayout::blackColumn() const
+{
+    return kBlackColumnLeft * textFactor_;
+}
+
+// The load handler's rules for the screens the form was designed for.
+void SaverLayout::placeDesigned(int w)
+{
+    small_ = w == kSmallWidthPx;
+    picture1_ = {kSmallFrameLeft, kSmallFrameTop, kFrameSide, kFrameSide};
+    picture2_ = {kDesignWidth - listWidth_, kListTop, listWidth_, kDesignedListHeight};
+    labels_[1] = {kSmallNameLeft, 0, kNameWidth, line_};
+    labels_[3] = {kSmallNameLeft, kEventTop, kEventWidth, line_};
+    labels_[4] = {kDateLeft, kDateTop, kDateWidth, line_};
+    labels_[2] = {kSmallNameLeft, picture1_.bottom() + kNameGap, kNameWidth, line_};
+    if (small_) {
+        placeSmallScreen();
+    } else {
+        placeGeneral();
+        if (w == kReferenceWidthPx)
+            place1024();
+    }
+    picture2_.height = line_ * 12; // step 8: twelve lines before the list scrolls
+    placeMoveListColumn();
+    belowStatus_ = {labels_[5].left, labels_[5].bottom(), labels_[5].width, 3 * line_};
 }
 
 void SaverLayout::placeSmallScreen()
@@ -109,16 +122,158 @@ void SaverLayout::placeSmallScreen()
     picture1_.left = kSmallFrameLeft;
     picture2_.left = formWidth_ - picture2_.width;
     labels_[3].left = kSmallEventLeft;
+    // Names and event are fitted to their text: the name at the top ends
+    // before the event's column, the event at the screen's edge.
+    labels_[3].width = formWidth_ - kSmallEventLeft;
     labels_[1].left = kSmallNameLeft;
     labels_[1].top = 0;
+    labels_[1].width = kSmallEventLeft - kSmallNameLeft - kNameGap * 6;
+    labels_[2].width = labels_[1].width; // the rotation key brings it up there
     labels_[2].left = kSmallNameLeft;
     labels_[2].top = picture1_.bottom() + kNameGap;
 }
 
-// The board starts below the date, which stands over the frame's margin.
-double SaverLayout::fittedFrameTop() const
+std::vector<TwipRect> SaverLayout::occupied() const
 {
-    return std::max(kSmallFrameTop, kDateTop + line_ - kBoardInFrame);
+    TwipRect board = board_;
+    board.left += picture1_.left;
+    board.top += picture1_.top;
+    std::vector<TwipRect> rects{board};
+    for (int n = 1; n < kLabels; ++n) {
+        if (moveListVisible() || (n != 6 && n != 7))
+            rects.push_back(labels_[n]);
+    }
+    if (moveListVisible())
+        rects.push_back(picture2_);
+    return rects;
+}
+
+bool SaverLayout::fitsForm() const
+{
+    const std::vector<TwipRect> rects = occupied();
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        const TwipRect& a = rects[i];
+        if (a.left < 0 || a.top < 0 || a.right() > formWidth_ || a.bottom() > formHeight_)
+            return false;
+        for (std::size_t j = i + 1; j < rects.size(); ++j) {
+            const TwipRect& b = rects[j];
+            if (a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom())
+                return false;
+        }
+    }
+    return true;
+}
+
+// Fitted layout: the board as large as the screen allows with the texts
+// around it. The text grows with the board, but only so far that the board
+// keeps most of the height it would have alone.
+namespace {
+constexpr double kMargin = 60;     // from the screen's edges
+constexpr double kGap = 60;        // between texts and the board
+constexpr double kColumnGap = 240; // between the board and the move list
+constexpr double kRankToBoard = kBoardInFrame - kRankLabelLeft;
+constexpr double kFilesUnderBoard = kFileLabelTop + kFileLabelHeight - kBoardInFrame - kBoardSide;
+constexpr double kNameLines = 8;     // the least room for a name beside the board, in lines
+constexpr double kLinesUnder = 4;    // the status line and three lines for a move's comment
+constexpr double kBoardShare = 0.78; // of the board's size with no text at all
+constexpr double kTextShrink = 0.95;
+constexpr double kLeastText = 0.001;
+
+double fitScale(int w, int h, double widthTwips, double heightTwips)
+{
+    return std::min(w * kTwipsPerPixel / widthTwips, h * kTwipsPerPixel / heightTwips);
+}
+} // namespace
+
+void SaverLayout::placeFitted(int w, int h)
+{
+    small_ = false;
+    fitted_ = true;
+    const double boardWidth = kRankToBoard + kBoardSide;
+    const double boardHeight = kBoardSide + kFilesUnderBoard;
+    const double alone = fitScale(w, h, 2 * kMargin + boardWidth, 2 * kMargin + boardHeight);
+    double best = 0;
+    for (textFactor_ = 1;; textFactor_ *= kTextShrink) {
+        const double l = lineTwips();
+        const double list = listWidth_ * textFactor_;
+        const double listColumn = 2 * kMargin + 14 * l + 2 * kHeaderGap;
+        const double beside =
+            fitScale(w, h, 2 * kMargin + kNameLines * l + kGap + boardWidth + kColumnGap + list,
+                     std::max(listColumn, 2 * kMargin + (2 + kLinesUnder) * l + 2 * kGap + boardHeight));
+        const double stacked =
+            fitScale(w, h, 2 * kMargin + boardWidth + kColumnGap + list,
+                     std::max(listColumn, 2 * kMargin + (4 + kLinesUnder) * l + 2 * kGap + boardHeight));
+        beside_ = beside >= stacked;
+        best = std::max(beside, stacked);
+        if (best >= kBoardShare * alone || textFactor_ < kLeastText)
+            break;
+    }
+    scale_ = TwipScale(std::max(best, kSmallestScale));
+    formWidth_ = scale_.toTwips(w);
+    formHeight_ = scale_.toTwips(h);
+
+    const double l = lineTwips();
+    const double listWidth = listWidth_ * textFactor_;
+    const double listLeft = formWidth_ - kMargin - listWidth;
+    if (beside_)
+        placeBeside(kMargin, listLeft);
+    else
+        placeStacked(kMargin, listLeft);
+
+    // The list beside the board's middle, as far as the screen allows.
+    const double above = 2 * (l + kHeaderGap);
+    const double listTop = picture1_.top + kBoardInFrame + kBoardSide / 2 - 6 * l;
+    picture2_ = {listLeft,
+                 std::clamp(listTop, kMargin + above, std::max(kMargin + above, formHeight_ - kMargin - 12 * l)),
+                 listWidth, 12 * l};
+    const TwipRect status = labels_[5];
+    placeMoveListColumn();
+    labels_[5] = status;
+}
+
+// Names beside the board at its two sides, event and date above, the status
+// line under it.
+void SaverLayout::placeBeside(double m, double listLeft)
+{
+    const double l = lineTwips();
+    const double height = (2 + kLinesUnder) * l + 2 * kGap + kBoardSide + kFilesUnderBoard;
+    const double top = std::max(m, (formHeight_ - height) / 2);
+    const double boardTop = top + 2 * l + kGap;
+    const double leftmost = m + kNameLines * l + kGap + kRankToBoard;
+    const double boardLeft =
+        std::max(leftmost, std::min((formWidth_ - kBoardSide) / 2, listLeft - kColumnGap - kBoardSide));
+    picture1_ = {boardLeft - kBoardInFrame, boardTop - kBoardInFrame, kFrameSide, kFrameSide};
+    const double nameWidth = boardLeft - kRankToBoard - kGap - m;
+    labels_[1] = {m, boardTop, nameWidth, l};
+    labels_[2] = {m, boardTop + kBoardSide - l, nameWidth, l};
+    const double centre = boardLeft + kBoardSide / 2;
+    const double half = std::min(centre - m, listLeft - kColumnGap - centre);
+    labels_[3] = {centre - half, top, 2 * half, l};
+    labels_[4] = {centre - half, top + l, 2 * half, l};
+    labels_[5] = {boardLeft, boardTop + kBoardSide + kFilesUnderBoard + kGap, kBoardSide, l};
+    belowStatus_ = {boardLeft, labels_[5].bottom(), kBoardSide, (kLinesUnder - 1) * l};
+}
+
+// Black's name above the board and White's under it, centred, for screens too
+// narrow for names beside the board.
+void SaverLayout::placeStacked(double m, double listLeft)
+{
+    const double l = lineTwips();
+    const double height = (4 + kLinesUnder) * l + 2 * kGap + kBoardSide + kFilesUnderBoard;
+    const double top = std::max(m, (formHeight_ - height) / 2);
+    const double boardTop = top + 3 * l + kGap;
+    const double boardLeft =
+        std::max(m + kRankToBoard, std::min((formWidth_ - kBoardSide) / 2, listLeft - kColumnGap - kBoardSide));
+    picture1_ = {boardLeft - kBoardInFrame, boardTop - kBoardInFrame, kFrameSide, kFrameSide};
+    const double centre = boardLeft + kBoardSide / 2;
+    const double half = std::min(centre - m, listLeft - kColumnGap - centre);
+    const double below = boardTop + kBoardSide + kFilesUnderBoard;
+    labels_[3] = {centre - half, top, 2 * half, l};
+    labels_[4] = {centre - half, top + l, 2 * half, l};
+    labels_[1] = {centre - half, top + 2 * l, 2 * half, l};
+    labels_[2] = {centre - half, below, 2 * half, l};
+    labels_[5] = {centre - half, below + l + kGap, 2 * half, l};
+    belowStatus_ = {labels_[5].left, labels_[5].bottom(), labels_[5].width, (kLinesUnder - 1) * l};
 }
 
 void SaverLayout::placeGeneral()
@@ -149,11 +304,12 @@ void SaverLayout::place1024()
 void SaverLayout::placeMoveListColumn()
 {
     const TwipRect& list = picture2_;
-    const double half = list.width / 2;
-    labels_[7] = {list.left, list.top - line_ - kHeaderGap, half, line_};
-    labels_[6] = {list.left + half, labels_[7].top, half, line_};
-    labels_[8] = {list.left, labels_[7].top - line_ - kHeaderGap, list.width, line_};
-    labels_[5] = {list.left, list.bottom() + kStatusGap, list.width, 2 * line_};
+    const double line = lineTwips();
+    const double column = std::min(blackColumn(), list.width / 2);
+    labels_[7] = {list.left, list.top - line - kHeaderGap, column, line};
+    labels_[6] = {list.left + column, labels_[7].top, list.width - column, line};
+    labels_[8] = {list.left, labels_[7].top - line - kHeaderGap, list.width, line};
+    labels_[5] = {list.left, list.bottom() + kStatusGap, list.width, 2 * line};
 }
 
 void SaverLayout::placeCoordinates()

@@ -1,10 +1,11 @@
 #pragma once
 // Where the Saver form's controls go, in twips: the load handler's rules for
-// 640-pixel, 1024-pixel and other screens, the board's frame with its
-// coordinate labels, and the rotation key's label moves. Qt-free, so the rules
-// can be checked without a display.
+// 640-pixel and 1024-pixel screens where they fit, a layout fitted to any other
+// size, the board's frame with its coordinate labels, and the rotation key's
+// label moves. Qt-free, so the rules can be checked without a display.
 
 #include <array>
+#include <vector>
 
 #include "twips.h"
 
@@ -27,7 +28,11 @@ struct LayoutInput {
     bool rotate = false; // the `rotate` setting is exactly 1
     bool hideMoveList = false;
     double lineTwips = 285; // height of lblTextSize: one line of the text font
+    // What the move list needs across at the text font, widest moves included.
+    double listWidthTwips = 2800;
 };
+
+enum class TextAlign { Left, Centre, Right };
 
 class SaverLayout {
 public:
@@ -40,17 +45,23 @@ public:
     // The rotation key: turns the labels to the other orientation.
     void rotateLabels();
 
-    // Form and scale. On screens wider than 1024 pixels the 1024 layout is drawn
-    // larger: the form is measured in twips of that zoom.
+    // Form and scale: the form is measured in twips of the screen's zoom.
     TwipScale scale() const { return scale_; }
     double formWidth() const { return formWidth_; }
     double formHeight() const { return formHeight_; }
     bool isSmallScreen() const { return small_; } // the 640-pixel layout
-    // A window smaller than 640 x 480 (not the preview): the 640 layout drawn
-    // smaller, the board as large as the height allows, no label over it.
+    // Any screen but the designed ones (or one they do not fit): the board as
+    // large as the screen allows with every text beside it, none over another.
     bool isFitted() const { return fitted_; }
     // 640-pixel screens show the names and event left-aligned, fitted to their text.
-    bool namesFitText() const { return small_ || fitted_; }
+    bool namesFitText() const { return small_; }
+    // Names beside the board stand right-aligned against it.
+    TextAlign nameAlignment() const;
+    // The text is drawn at this share of its size at the form's scale: a font
+    // too large for the screen is drawn as large as still fits.
+    double textFactor() const { return textFactor_; }
+    // Where Black's moves start in the list at the least (twips of the form).
+    double blackColumn() const;
     // The `BackColor` setting applies (not on 640-pixel screens, not in the preview).
     bool appliesBackColor() const { return !small_ && !preview_; }
     bool moveListVisible() const { return !hideMoveList_; }
@@ -61,7 +72,10 @@ public:
     const TwipRect& picture2() const { return picture2_; }
     const TwipRect& picture3() const { return picture3_; }
     const TwipRect& label(int n) const { return labels_.at(static_cast<std::size_t>(n)); }
-    double lineTwips() const { return line_; }
+    double lineTwips() const { return line_ * textFactor_; }
+    // The status line, and the three lines of room under it for a move's comment.
+    const TwipRect& statusLine() const { return labels_[5]; }
+    const TwipRect& belowStatus() const { return belowStatus_; }
 
     // Controls inside Picture1
     const TwipRect& board() const { return board_; }
@@ -71,10 +85,17 @@ public:
     // in the corner of the small window.
     static constexpr double kPreviewFrameOffset = -350;
 
+    // Every text box and the board, for the checks of what overlaps.
+    std::vector<TwipRect> occupied() const;
+
 private:
+    void placeDesigned(int w);
     void placeSmallScreen();
-    double fittedFrameTop() const;
     void placeGeneral();
+    bool fitsForm() const;
+    void placeFitted(int w, int h);
+    void placeBeside(double m, double listLeft);
+    void placeStacked(double m, double listLeft);
     void place1024();
     void placeMoveListColumn();
     void placeCoordinates();
@@ -89,6 +110,9 @@ private:
     bool fitted_ = false;
     bool preview_ = false;
     bool hideMoveList_ = false;
+    bool beside_ = false; // fitted: names beside the board, not above and below
+    double listWidth_ = 0;
+    double textFactor_ = 1;
     int orientation_ = 1;
     double topNameTop_ = 0;    // where the name above the board stands
     double bottomNameTop_ = 0; // and the one below it
@@ -97,6 +121,7 @@ private:
     TwipRect picture2_;
     TwipRect picture3_;
     TwipRect board_;
+    TwipRect belowStatus_;
     std::array<TwipRect, kLabels> labels_{};
     std::array<TwipRect, kCoordinates> coordinates_{};
 };

@@ -5,13 +5,16 @@
 #include <QListWidget>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "board_mirror.h"
 #include "caption_text.h"
 #include "cursor_visibility.h"
+#include "layout_report.h"
 #include "modal_pause.h"
+#include "move_list.h"
 #include "move_list_view.h"
 #include "move_sounds.h"
 #include "qt_dialogs.h"
@@ -33,6 +36,9 @@ const QColor kDesignedBackColor(Qt::black);
 const QColor kCoordinateColor(0x80, 0x80, 0x80); // legible on dark and light backgrounds alike
 constexpr int kPreviewBoardSize = 1600;
 constexpr int kCaptionLines = 3;
+constexpr double kTextShrink = 0.97;
+constexpr double kSlideShare = 0.4;
+constexpr int kLongestSlideMs = 600;
 
 std::int32_t toInt32(double value)
 {
@@ -85,6 +91,7 @@ SaverWindow::SaverWindow(RunMode mode, QSize screenSize, Services services, QWid
     : QWidget(parent), mode_(mode), screenSize_(screenSize), services_(std::move(services)), layout_(LayoutInput{})
 {
     setObjectName(QStringLiteral("Saver"));
+    reportsLayout_ = qEnvironmentVariable("MORVANE3_REPORT_LAYOUT") == QStringLiteral("1");
     createControls();
     mirror_ = std::make_unique<BoardMirror>(model_, *Board);
     modalPause_ = std::make_unique<ModalPause>(services_.dialogs, std::initializer_list<ReplayTimer*>{Timer1, Timer2});
@@ -120,7 +127,8 @@ void SaverWindow::createControls()
 
     static const char* const kCaptions[SaverLayout::kLabels] = {"", "", "", "", "", "", "Black", "White", "Move list:"};
     for (int n = 1; n < SaverLayout::kLabels; ++n) {
-        labels_[n] = new QLabel(QString::fromLatin1(kCaptions[n]), this);
+        texts_[n] = QString::fromLatin1(kCaptions[n]);
+        labels_[n] = new QLabel(texts_[n], this);
         labels_[n]->setObjectName(QStringLiteral("Label%1").arg(n));
         // Names, event and date come from files: never markup.
         labels_[n]->setTextFormat(Qt::PlainText);
@@ -161,10 +169,13 @@ void SaverWindow::Form_Load()
     applyLayout(rotated);
     if (rotated)
         Board->RotateBoard();
-    Picture2->setMetrics(layout_.scale(), layout_.picture2().height, layout_.lineTwips());
 
     Timer1->setInterval(toInt32(numericValue(settings.get("Timer", "2")) * 1000.0));
     applyBoardStyle(settings.get("style", "1"));
+    Board->setHighlightMove(settingIsTrue(settings.get("HighlightMove", "0")));
+    Board->setAnimateMoves(settingIsTrue(settings.get("AnimateMoves", "0")));
+    // A slide takes part of the pace, so the piece rests before the next move.
+    Board->setAnimationTime(std::clamp(toInt32(Timer1->interval() * kSlideShare), 0, kLongestSlideMs));
     engine_->GameNumber = toInt32(numericValue(settings.get("FirstGame", "1")) - 1);
 }
 
@@ -182,7 +193,9 @@ void SaverWindow::applyLayout(bool rotated)
     in.preview = mode_ == RunMode::Preview;
     in.rotate = rotated;
     in.hideMoveList = settingIsTrue(settings.get("HideMoveList", "0"));
+    const QFontMetricsF metrics(font);
     in.lineTwips = QFontMetrics(font).height() * kTwipsPerPixel;
+    in.listWidthTwips = (metrics.horizontalAdvance(QStringLiteral("88. exd8=Q+  exd8=Q+"))) * kTwipsPerPixel;
     layout_ = SaverLayout(in);
 
     QPalette formPalette = palette();
@@ -191,8 +204,17 @@ void SaverWindow::applyLayout(bool rotated)
     setPalette(formPalette);
 
     const QColor textColor = colorSetting(settings, "TextColor", "65280");
+    // Glyph heights do not shrink in proportion with the size: the text is made
+    // a little smaller where it would not fit the line it was laid out for.
+    const double linePixels = std::floor(layout_.scale().toPixelsF(layout_.lineTwips()));
+    QFont listFont = font;
     QFont scaledFont = font;
-    scaledFont.setPointSizeF(font.pointSizeF() * layout_.scale().scale());
+    for (double factor = layout_.textFactor(); factor > 0; factor *= kTextShrink) {
+        listFont.setPointSizeF(font.pointSizeF() * factor);
+        scaledFont.setPointSizeF(listFont.pointSizeF() * layout_.scale().scale());
+        if (QFontMetrics(scaledFont).height() <= linePixels || scaledFont.pointSizeF() < 1)
+            break;
+    }
     for (int n = 1; n < SaverLayout::kLabels; ++n) {
         QPalette p = labels_[n]->palette();
         p.setColor(QPalette::WindowText, textColor);
@@ -204,8 +226,8 @@ void SaverWindow::applyLayout(bool rotated)
     lblCaption->setPalette(captionPalette);
     lblCaption->setFont(scaledFont);
     lblCaption->setVisible(settingIsTrue(settings.get("ShowComments", "0")) && mode_ != RunMode::Preview);
-    Picture2->setScale(layout_.scale());
-    Picture2->setTextFont(font);
+    Picture2->setMetrics(layout_.scale(), layout_.picture2().height, layout_.lineTwips());
+    Picture2->setTextFont(listFont);
     Picture2->setTextColor(textColor);
 
     QFont coordinateFont = font;
@@ -217,11 +239,17 @@ void SaverWindow::applyLayout(bool rotated)
         coordinate->setFont(coordinateFont);
     }
 
-    const Qt::Alignment nameAlignment =
-        layout_.namesFitText() ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignHCenter | Qt::AlignVCenter;
-    for (int n = 1; n <= 4; ++n)
-        labels_[n]->setAlignment(n == 4 ? Qt::AlignHCenter | Qt::AlignVCenter : nameAlignment);
+    const Qt::Alignment nameAlignment = layout_.nameAlignment() == TextAlign::Left    ? Qt::AlignLeft
+                                        : layout_.nameAlignment() == TextAlign::Right ? Qt::AlignRight
+                                                                                      : Qt::AlignHCenter;
+    for (int n = 1; n <= 4; ++n) {
+        const bool name = n <= 2 || (n == 3 && layout_.namesFitText());
+        labels_[n]->setAlignment((name ? nameAlignment : Qt::AlignHCenter) | Qt::AlignVCenter);
+    }
+    // The fitted layout gives the status one line; the designed ones two.
+    labels_[5]->setWordWrap(!layout_.isFitted());
     placeControls();
+    fitMoveListColumns();
 
     const bool showList = layout_.moveListVisible();
     labels_[6]->setVisible(showList);
@@ -268,20 +296,55 @@ void SaverWindow::placeControls()
     place(Picture1, layout_.picture1());
     place(Board, layout_.board());
     placeCoordinates();
-    for (int n = 1; n < SaverLayout::kLabels; ++n)
+    for (int n = 1; n < SaverLayout::kLabels; ++n) {
         place(labels_[n], layout_.label(n));
-    if (layout_.namesFitText()) {
-        for (int n = 1; n <= 3; ++n)
-            labels_[n]->adjustSize();
+        showLabelText(n);
     }
-    // Three lines under the status line's box, as wide as it.
-    const TwipRect& status = layout_.label(5);
-    place(lblCaption, {status.left, status.bottom(), status.width, kCaptionLines * layout_.lineTwips()});
+    // The room the layout keeps under the status line: three lines.
+    place(lblCaption, layout_.belowStatus());
     fitCaption();
     place(Picture2, layout_.picture2());
     place(lblTextSize, {0, 0, layout_.picture2().width, layout_.lineTwips()});
     Picture3->lower();
     Picture2->raise();
+}
+
+void SaverWindow::showLabelText(int n)
+{
+    QLabel* l = labels_[n];
+    if (l->wordWrap()) {
+        l->setText(texts_[n]);
+        return;
+    }
+    const TwipScale s = layout_.scale();
+    const TwipRect& box = layout_.label(n);
+    // The headers stand where the game's columns put them.
+    const bool header = n == 6 || n == 7;
+    const int width = header ? l->width() : s.toPixels(box.right()) - s.toPixels(box.left);
+    l->setText(QFontMetrics(l->font()).elidedText(texts_[n], Qt::ElideRight, width));
+    if (layout_.namesFitText() && n <= 3)
+        l->adjustSize();
+}
+
+void SaverWindow::fitMoveListColumns()
+{
+    QStringList whiteEntries;
+    for (const std::string& line : engine_->moveLines()) {
+        const MoveFields fields = moveFields(line);
+        const std::size_t dot = line.find('.');
+        if (!fields.white.empty() && dot != std::string::npos)
+            whiteEntries << displayText(line.substr(0, dot)) + QStringLiteral(". ") + shownMove(fields.white);
+    }
+    const double column = Picture2->fitBlackColumn(layout_.blackColumn(), whiteEntries);
+    const TwipRect& list = layout_.picture2();
+    TwipRect white = layout_.label(7);
+    white.width = column;
+    place(labels_[7], white);
+    place(labels_[6], {list.left + column, white.top, list.width - column, white.height});
+    for (int n = 6; n <= 7; ++n) {
+        texts_[n] = QString::fromLatin1(n == 6 ? "Black" : "White");
+        showLabelText(n);
+    }
 }
 
 void SaverWindow::placeCoordinates()
@@ -334,11 +397,9 @@ void SaverWindow::rotate()
 {
     Board->RotateBoard();
     layout_.rotateLabels();
-    place(labels_[1], layout_.label(1));
-    place(labels_[2], layout_.label(2));
-    if (layout_.namesFitText()) {
-        labels_[1]->adjustSize();
-        labels_[2]->adjustSize();
+    for (int n = 1; n <= 2; ++n) {
+        place(labels_[n], layout_.label(n));
+        showLabelText(n);
     }
     placeCoordinates();
 }
@@ -346,6 +407,7 @@ void SaverWindow::rotate()
 void SaverWindow::Timer2_Timer()
 {
     engine_->Timer2_Timer();
+    Board->SettlePosition();
 }
 
 void SaverWindow::Timer1_Timer()
@@ -353,26 +415,23 @@ void SaverWindow::Timer1_Timer()
     if (engine_->MoveIndex >= 0 && engine_->MoveIndex < List1->count())
         List1->setCurrentRow(engine_->MoveIndex);
     engine_->Timer1_Timer();
+    Board->ShowMove();
+    if (reportsLayout_)
+        printLayoutReport(*this, *Picture2, stdout);
 }
 
 // ReplayScreen
 
-QLabel* SaverWindow::labelFor(ReplayLabel label) const
-{
-    return labels_[static_cast<std::size_t>(label) + 1];
-}
-
 void SaverWindow::setLabel(ReplayLabel label, const std::string& text)
 {
-    QLabel* l = labelFor(label);
-    l->setText(displayText(text));
-    if (layout_.namesFitText() && label != ReplayLabel::Label4 && label != ReplayLabel::Label5)
-        l->adjustSize();
+    const int n = static_cast<int>(label) + 1;
+    texts_[n] = displayText(text);
+    showLabelText(n);
 }
 
 std::string SaverWindow::label(ReplayLabel label) const
 {
-    return labelFor(label)->text().toStdString();
+    return texts_[static_cast<std::size_t>(label) + 1].toStdString();
 }
 
 void SaverWindow::clearMoveList()
@@ -381,6 +440,7 @@ void SaverWindow::clearMoveList()
     List1->clear();
     for (const std::string& line : engine_->moveLines())
         List1->addItem(displayText(line));
+    fitMoveListColumns();
 }
 
 void SaverWindow::printWhiteMove(std::int32_t moveNumber, const std::string& san)

@@ -97,6 +97,10 @@ private:
     QFont textFont() const;
     void place(QWidget* widget, const TwipRect& r);
     void placeCoordinates();
+    // Label n shows its text shortened to its box where the box is too narrow.
+    void showLabelText(int n);
+    // Black's column for the game being played, and the headers over it.
+    void fitMoveListColumns();
 
     // ReplayScreen
     void setLabel(ReplayLabel label, const std::string& text) override;
@@ -116,8 +120,6 @@ private:
     void showSettingsDialog() override;
     void endProgram() override;
 
-    QLabel* labelFor(ReplayLabel label) const;
-
     RunMode mode_;
     QSize screenSize_;
     Services services_;
@@ -126,6 +128,7 @@ private:
     QWidget* Picture1 = nullptr;
     quill::Varnel* Board = nullptr;
     std::array<QLabel*, SaverLayout::kLabels> labels_{}; // Label1..Label8 at 1..8
+    std::array<QString, SaverLayout::kLabels> texts_{};  // their whole texts
     std::array<QLabel*, SaverLayout::kCoordinates> Label{};
     MoveListView* Picture2 = nullptr;
     QWidget* Picture3 = nullptr;
@@ -143,6 +146,7 @@ private:
     SaverInput* input_ = nullptr;
     bool followsSize_ = false;
     bool keepsPlaying_ = false;
+    bool reportsLayout_ = false;
 };
 
 } // namespace morvane

@@ -158,6 +158,8 @@ void FrmSettings::CmdApply_Click()
         for (int i = 0; i < 3; ++i)
             put("WavFile" + std::to_string(i + 1), sound_->soundFile(i).toStdString());
         put("rotate", flag(setup_->invertBoard()));
+        put("HighlightMove", flag(setup_->highlightMove()));
+        put("AnimateMoves", flag(setup_->animateMoves()));
         put("HideMoveList", flag(setup_->hideMoveList()));
         put("ShowComments", flag(setup_->showComments()));
         put("PaceByClock", setup_->paceByClock());

@@ -156,7 +156,13 @@ QWidget* SetupTab::buildBoard()
     rotate_ = new QCheckBox(QStringLiteral("Invert Board"), box);
     rotate_->setObjectName(QStringLiteral("rotate"));
     grid->addWidget(rotate_, 2, 0, 1, 2);
-    grid->setRowStretch(3, 1);
+    HighlightMove_ = new QCheckBox(QStringLiteral("Highlight last move"), box);
+    HighlightMove_->setObjectName(QStringLiteral("HighlightMove"));
+    grid->addWidget(HighlightMove_, 3, 0);
+    AnimateMoves_ = new QCheckBox(QStringLiteral("Animate moves"), box);
+    AnimateMoves_->setObjectName(QStringLiteral("AnimateMoves"));
+    grid->addWidget(AnimateMoves_, 3, 1);
+    grid->setRowStretch(4, 1);
 
     connect(Combo1_, &QComboBox::currentIndexChanged, this, &SetupTab::Combo1_Click);
     Combo1_Click();
@@ -191,6 +197,8 @@ void SetupTab::load(const Config& config)
     Text2_->setText(QString::fromStdString(config.get("Timer2", "10")));
     Random_->setChecked(truthValue(config.get("Random", "0")));
     rotate_->setChecked(truthValue(config.get("rotate", "0")));
+    HighlightMove_->setChecked(truthValue(config.get("HighlightMove", "0")));
+    AnimateMoves_->setChecked(truthValue(config.get("AnimateMoves", "0")));
     // A stored style outside the four shows the first rather than no preview at all.
     const int entry = static_cast<int>(numericValue(config.get("style", "1"))) - 1;
     Combo1_->setCurrentIndex(entry >= 0 && entry < Combo1_->count() ? entry : 0);
@@ -283,6 +291,14 @@ bool SetupTab::randomOrder() const
 bool SetupTab::invertBoard() const
 {
     return rotate_->isChecked();
+}
+bool SetupTab::highlightMove() const
+{
+    return HighlightMove_->isChecked();
+}
+bool SetupTab::animateMoves() const
+{
+    return AnimateMoves_->isChecked();
 }
 bool SetupTab::hideMoveList() const
 {

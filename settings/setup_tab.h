@@ -37,6 +37,8 @@ public:
     QString secondsBetweenGames() const;
     bool randomOrder() const;
     bool invertBoard() const;
+    bool highlightMove() const;
+    bool animateMoves() const;
     bool hideMoveList() const;
     int style() const; // 1 Modern .. 4 Castles!
     const QString& fontName() const { return fontName_; }
@@ -76,6 +78,8 @@ private:
     QComboBox* Combo1_ = nullptr;
     std::array<StylePreview*, 4> Image1_{};
     QCheckBox* rotate_ = nullptr;
+    QCheckBox* HighlightMove_ = nullptr;
+    QCheckBox* AnimateMoves_ = nullptr;
     LinkLabel* lblUrl4_ = nullptr;
     QCheckBox* ShowComments_ = nullptr;
     QCheckBox* PaceByClock_ = nullptr;

@@ -2,17 +2,20 @@
 # CPU used by the full-screen saver while it replays the bundled games at the
 # default pace (a move every 2 seconds, 10 seconds between games), measured over
 # 60 seconds after a 5-second settling time; the X server's share is shown too.
-#   bench/saver/cpu.sh [BUILD_DIR] [SECONDS]
+# Further arguments go to the program (e.g. --highlight-move --animate-moves).
+#   bench/saver/cpu.sh [BUILD_DIR] [SECONDS] [OPTION...]
 set -euo pipefail
 build=${1:-build}
 seconds=${2:-60}
+shift $(($# < 2 ? $# : 2))
+options="$*"
 program=$(realpath "$build/bin/morvane3")
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
   ticks() { awk "{ print \$14 + \$15 }" /proc/$1/stat; }
-  MORVANE3_SETTINGS='"$tmp"'/settings.db "'"$program"'" /S >/dev/null 2>&1 &
+  MORVANE3_SETTINGS='"$tmp"'/settings.db "'"$program"'" '"$options"' /S >/dev/null 2>&1 &
   pid=$!
   server=$(pgrep -n Xvfb)
   sleep 5

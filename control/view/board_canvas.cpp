@@ -60,17 +60,40 @@ void BoardCanvas::paintStipple(QPainter& painter, const QRectF& square, const QC
     painter.restore();
 }
 
-void BoardCanvas::paint(QPainter& painter, const BoardLayout& layout, const QColor& margin) const
+void BoardCanvas::tintSquare(int index, const QColor& color)
+{
+    assert(index >= 1 && index <= 64);
+    tints_[static_cast<std::size_t>(index)] = color;
+}
+
+void BoardCanvas::clearTints()
+{
+    tints_.fill(QColor());
+}
+
+void BoardCanvas::hidePiece(int index, bool hidden)
+{
+    assert(index >= 1 && index <= 64);
+    hidden_[static_cast<std::size_t>(index)] = hidden;
+}
+
+void BoardCanvas::paint(QPainter& painter, const BoardLayout& layout, const QColor& margin, const QRectF& dirty) const
 {
     for (int index = 1; index <= 64; ++index) {
-        const Square& square = squares_[static_cast<std::size_t>(index)];
+        const auto i = static_cast<std::size_t>(index);
+        const Square& square = squares_[i];
         const QRectF rect = layout.squareRect(index);
+        if (!dirty.isEmpty() && !dirty.intersects(rect))
+            continue;
         const QRectF shown = onDevicePixels(painter, rect);
         painter.save();
         painter.setClipRect(shown, Qt::IntersectClip);
         painter.fillRect(shown, margin);
         square.background.paint(painter, rect.topLeft());
-        square.piece.paint(painter, rect.topLeft() + square.pieceAt);
+        if (tints_[i].isValid())
+            painter.fillRect(rect, tints_[i]);
+        if (!hidden_[i])
+            square.piece.paint(painter, rect.topLeft() + square.pieceAt);
         if (square.stippled)
             paintStipple(painter, rect, square.stipple);
         painter.restore();

@@ -21,8 +21,16 @@ public:
     // Covers the square, piece included, with a stipple of every point whose x + y is even.
     void stippleSquare(int index, const QColor& color);
 
-    // `margin` fills the part of a square its pictures leave uncovered.
-    void paint(QPainter& painter, const BoardLayout& layout, const QColor& margin) const;
+    // A colour laid over the square's background, under its piece; kept when the
+    // square is drawn again. An invalid colour takes it away.
+    void tintSquare(int index, const QColor& color);
+    void clearTints();
+    // The square is drawn without its piece (a piece on its way there).
+    void hidePiece(int index, bool hidden);
+
+    // `margin` fills the part of a square its pictures leave uncovered. Squares
+    // outside `dirty` (drawing units; empty: none) are left alone.
+    void paint(QPainter& painter, const BoardLayout& layout, const QColor& margin, const QRectF& dirty = {}) const;
 
 private:
     struct Square {
@@ -35,6 +43,8 @@ private:
     static void paintStipple(QPainter& painter, const QRectF& square, const QColor& color);
 
     std::array<Square, 65> squares_{};
+    std::array<QColor, 65> tints_{};
+    std::array<bool, 65> hidden_{};
 };
 
 } // namespace quill

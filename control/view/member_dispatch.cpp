@@ -124,6 +124,27 @@ QVariant property(Varnel& b, std::int32_t id, CallKind kind, const QVariantList&
         }
         b.setSelectionColor(Args(a, 1).color(0));
         return {};
+    case member::HighlightMove:
+        if (get) {
+            expect(a, 0);
+            return truth(b.HighlightMove());
+        }
+        b.setHighlightMove(Args(a, 1).truth(0));
+        return {};
+    case member::AnimateMoves:
+        if (get) {
+            expect(a, 0);
+            return truth(b.AnimateMoves());
+        }
+        b.setAnimateMoves(Args(a, 1).truth(0));
+        return {};
+    case member::AnimationTime:
+        if (get) {
+            expect(a, 0);
+            return QVariant(b.AnimationTime());
+        }
+        b.setAnimationTime(Args(a, 1).int32(0));
+        return {};
     default:
         notFound();
     }
@@ -176,6 +197,14 @@ QVariant method(Varnel& b, std::int32_t id, const QVariantList& a)
         expect(a, 0);
         b.RefreshBoard();
         return {};
+    case member::ShowMove:
+        expect(a, 0);
+        b.ShowMove();
+        return {};
+    case member::SettlePosition:
+        expect(a, 0);
+        b.SettlePosition();
+        return {};
     default:
         notFound();
     }
@@ -192,6 +221,9 @@ bool isProperty(std::int32_t id)
     case member::EnableDrag:
     case member::BoardStyle:
     case member::SelectionColor:
+    case member::HighlightMove:
+    case member::AnimateMoves:
+    case member::AnimationTime:
         return true;
     default:
         return false;

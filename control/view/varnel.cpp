@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -32,7 +33,7 @@ constexpr std::int32_t kSubscriptOutOfRange = 9;
 constexpr const char* kSubscriptOutOfRangeText = "Subscript out of range";
 constexpr std::int32_t kInvalidPropertyValue = 380;
 constexpr const char* kInvalidPropertyValueText = "Invalid property value";
-constexpr QPointF kModernPieceOffset{6, 6};
+constexpr QPointF kModernPieceOffset{6, 6}; // also where sliding pieces are drawn
 
 Varnel::AboutPresenter& aboutPresenter()
 {
@@ -265,12 +266,14 @@ void Varnel::updateSquare(int index)
     update(squareGeometry(index).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
-void Varnel::paintEvent(QPaintEvent*)
+void Varnel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const double scale = zoom();
     painter.scale(scale, scale);
-    canvas_->paint(painter, layout_, palette().color(QPalette::Window));
+    const QRectF dirty(QPointF(event->rect().topLeft()) / scale, QSizeF(event->rect().size()) / scale);
+    canvas_->paint(painter, layout_, palette().color(QPalette::Window), dirty);
+    paintSlides(painter);
 }
 
 // ---- Host

@@ -18,7 +18,7 @@ TEST_F(SaverTest, ColoursAndFontComeFromTheSettingsAndNonsenseKeepsTheDefaults)
     settings.save("TextColor", "255");      // red
     settings.save("BackColor", "16711680"); // blue
     settings.save("FontName", "DejaVu Serif");
-    settings.save("FontSize", "20");
+    settings.save("FontSize", "16");
     makeSaver(1024, 768);
     const QImage shot = saver->grab().toImage();
     EXPECT_EQ(shot.pixelColor(3, 3), QColor(0, 0, 255));
@@ -26,11 +26,12 @@ TEST_F(SaverTest, ColoursAndFontComeFromTheSettingsAndNonsenseKeepsTheDefaults)
     for (const char* name : {"Label1", "Label5", "Label8"}) {
         EXPECT_EQ(child(name)->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << name;
         EXPECT_EQ(child(name)->font().family(), "DejaVu Serif") << name;
-        EXPECT_EQ(child(name)->font().pointSizeF(), 20) << name;
+        EXPECT_EQ(child(name)->font().pointSizeF(), 16) << name;
     }
-    // Twelve lines of the 20-point text before the list scrolls.
+    // Twelve lines of the 16-point text before the list scrolls.
     EXPECT_EQ(rect("Picture2").height(), 12 * QFontMetrics(child("lblTextSize")->font()).height());
 
+    settings.save("FontSize", "12");
     makeSaver(640, 480);
     EXPECT_EQ(saver->grab().toImage().pixelColor(3, 470), QColor(Qt::black)) << "no background colour at 640";
 

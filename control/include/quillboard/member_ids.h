@@ -24,6 +24,11 @@ constexpr std::int32_t EnableDrag = 0x68030044;
 constexpr std::int32_t BoardStyle = 0x68030043;
 constexpr std::int32_t SelectionColor = 0x68030042;
 constexpr std::int32_t RefreshBoard = 0x60030062;
+constexpr std::int32_t HighlightMove = 0x6803004A;
+constexpr std::int32_t AnimateMoves = 0x6803004B;
+constexpr std::int32_t AnimationTime = 0x6803004C;
+constexpr std::int32_t ShowMove = 0x60030070;
+constexpr std::int32_t SettlePosition = 0x60030071;
 
 // Event identifiers.
 namespace event {

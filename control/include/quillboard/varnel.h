@@ -11,6 +11,7 @@
 // being one logical pixel at 96 dpi); the control's inner drawing width is that size
 // converted to drawing units, and a square's side is an eighth of it.
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -21,6 +22,7 @@
 #include <quillboard/export.h>
 #include <quillboard/image_set.h>
 #include <quillboard/member_dispatch.h>
+#include <quillboard/move_show.h>
 #include <quillboard/picture.h>
 #include <quillboard/piece_codes.h>
 
@@ -30,6 +32,12 @@ class BoardCanvas;
 class BoardModel;
 class PropertyBag;
 class ModelLink;
+
+} // namespace quill
+
+class QTimer;
+
+namespace quill {
 
 class QUILLBOARD_EXPORT Varnel : public QWidget {
     Q_OBJECT
@@ -77,6 +85,25 @@ public:
     double squareSide() const { return layout_.side(); }
     // Pixels per drawing unit at the widget's current size.
     double zoom() const;
+
+    // Showing moves. The host sets the squares of a move, then calls ShowMove:
+    // with HighlightMove the move's squares (the king's when castling) are
+    // tinted and a king in check is marked; with AnimateMoves the moved pieces
+    // slide to their squares in AnimationTime milliseconds and a taken piece
+    // fades. Only the squares that change are repainted.
+    bool HighlightMove() const { return highlightMove_; }
+    void setHighlightMove(bool on);
+    bool AnimateMoves() const { return animateMoves_; }
+    void setAnimateMoves(bool on);
+    std::int32_t AnimationTime() const { return animationMs_; }
+    void setAnimationTime(std::int32_t milliseconds);
+    // The squares changed since the last ShowMove or SettlePosition form one
+    // move (more than four changed squares are a new position). Nothing
+    // changed: nothing happens.
+    void ShowMove();
+    // Takes the position as it stands as shown: no mark, nothing slides.
+    void SettlePosition();
+    bool isAnimating() const { return progress_ < 1; }
 
     // Input. `Enabled` is the widget's own enabled state (set it with setEnabled).
     bool Enabled() const;
@@ -162,6 +189,12 @@ private:
     // A press of the mouse on `square`: a drag start, or MouseDown.
     void pressSquare(int square, QMouseEvent* event);
     void runPlatformDrag();
+    void markMove();
+    void animationStep();
+    void finishAnimation();
+    void updateSlides();
+    void paintSlides(QPainter& painter) const;
+    QRectF slideRect(const MoveShow::Slide& slide, double progress) const;
     void dropUnderPointer(const QPointF& pixel);
 
     std::unique_ptr<BoardModel> model_;
@@ -183,6 +216,16 @@ private:
     quill::Picture dragIcon_;
     int pressedSquare_ = 0;
     bool clickAllowed_ = false;
+
+    bool highlightMove_ = false;
+    bool animateMoves_ = false;
+    std::int32_t animationMs_ = 600;
+    Position shown_{};
+    MoveShow show_;
+    double progress_ = 1; // of the slide under way; 1: none
+    double paintedProgress_ = 1;
+    QElapsedTimer animationClock_;
+    QTimer* animationTimer_ = nullptr;
 
     std::int16_t persistedPiece_ = 0;
     quill::Picture persistedPicture_;
