@@ -6,7 +6,7 @@
 
 #include "board_canvas.h"
 #include "board_model.h"
-#include "varnel.h"
+#include <quillboard/varnel.h>
 
 namespace quill {
 

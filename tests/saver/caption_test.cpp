@@ -7,10 +7,12 @@ using savertest::SaverTest;
 
 TEST_F(SaverTest, CaptionStandsUnderTheStatusLineInThreeLinesAtMost)
 {
-    data.write("default.pgn", "[Event \"Notes\"]\n[White \"W\"]\n[Black \"B\"]\n\n1. e4 { [%clk 0:05:00]"
-                              " Tempo gained, the centre taken, and a long line of thought that goes on "
-                              "and on well past what three short lines could ever hold in this box. }"
-                              " e5 { Short. } *\n");
+    data.write("default.pgn",
+               "[Event \"Notes\"]\n[White \"W\"]\n[Black \"B\"]\n\n1. e4 { [%clk 0:05:00]"
+               " Tempo gained, the centre taken, and a long line of thought that goes on "
+               "and on well past what three short lines could ever hold in this box, even when the box is as "
+               "wide as the board on a large screen, because it keeps going with more and more words. }"
+               " e5 { Short. } *\n");
     settings.save("ShowComments", "1");
     for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{1920, 1080}}) {
         makeSaver(width, height);

@@ -13,9 +13,11 @@ using morvane::TwipRect;
 
 namespace {
 
+// Boxes that only touch, up to rounding, are apart.
 bool overlap(const TwipRect& a, const TwipRect& b)
 {
-    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+    constexpr double e = 1e-6;
+    return a.left < b.right() - e && b.left < a.right() - e && a.top < b.bottom() - e && b.top < a.bottom() - e;
 }
 
 // Every text box, the board and the coordinates, on the form.
