@@ -1,8 +1,10 @@
 #pragma once
 // Settings held in memory only: for the replay tool and tests.
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "settings_access.h"
 
@@ -20,8 +22,16 @@ public:
     bool recordReads = false;
 
 private:
+    // A game position held as a number: false when it is not one, or its game
+    // number lies far beyond those held so far.
+    bool setPosition(const std::string& lowerKey, const std::string& value);
+    const std::int64_t* position(const std::string& lowerKey) const;
+
     // Keys are stored in lower case.
     std::unordered_map<std::string, std::string> values_;
+    // Game n's MatchBegin and MatchEnd at 2n - 2 and 2n - 1: a big file's
+    // index costs 16 bytes a game rather than two hashed strings.
+    std::vector<std::int64_t> positions_;
 };
 
 } // namespace morvane

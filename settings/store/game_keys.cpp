@@ -21,11 +21,17 @@ std::optional<std::int64_t> digitsValue(std::string_view text)
 std::optional<GameKey> parseGameKey(std::string_view folded)
 {
     constexpr std::string_view prefix = "morvane3\x1f"
-                                        "config\x1f"
-                                        "match";
+                                        "config\x1f";
     if (folded.size() < prefix.size() + 1 || folded.substr(0, prefix.size()) != prefix || folded.back() != '\x1f')
         return std::nullopt;
-    std::string_view rest = folded.substr(prefix.size(), folded.size() - prefix.size() - 1);
+    return parseGameKeyName(folded.substr(prefix.size(), folded.size() - prefix.size() - 1));
+}
+
+std::optional<GameKey> parseGameKeyName(std::string_view rest)
+{
+    if (!rest.starts_with("match"))
+        return std::nullopt;
+    rest.remove_prefix(5);
     GameKey key;
     if (rest.starts_with("begin")) {
         rest.remove_prefix(5);

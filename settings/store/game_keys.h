@@ -18,6 +18,8 @@ struct GameKey {
 // `folded` is the store's key: app, section and key in lower case, each
 // followed by '\x1f'. A game number is written without leading zeros.
 std::optional<GameKey> parseGameKey(std::string_view folded);
+// The same for a key name alone, in lower case ("matchbegin12").
+std::optional<GameKey> parseGameKeyName(std::string_view name);
 
 // The value of a decimal integer written as std::to_string writes it.
 std::optional<std::int64_t> plainInteger(std::string_view text);
