@@ -250,15 +250,18 @@ DecodeResult MoveDecoder::capture(std::string& move)
 
 void MoveDecoder::FindPieces(PieceNum code)
 {
+    // One pass over the squares in memory order marks the pieces; the marks
+    // are then read column by column, the order the candidates keep.
+    std::uint64_t marks = 0;
+    for (int i = 0; i < 64; ++i)
+        marks |= static_cast<std::uint64_t>(board_.codeAt(i + 1) == code) << i;
     Candidates.fill(Square{});
     std::size_t next = 0;
-    for (std::int16_t col = 1; col <= 8; ++col) {
-        for (std::int16_t row = 1; row <= 8; ++row) {
-            if (board_.codeAt(quill::SquareIndex(col, row)) != code)
-                continue;
+    for (std::int16_t col = 1; col <= 8 && marks != 0; ++col) {
+        for (std::uint64_t column = (marks >> (col - 1)) & 0x0101010101010101ULL; column != 0; column &= column - 1) {
             if (next == Candidates.size())
                 throw DecodeFailure{};
-            Candidates[next++] = Square{col, row};
+            Candidates[next++] = Square{col, static_cast<std::int16_t>(__builtin_ctzll(column) / 8 + 1)};
         }
     }
 }
