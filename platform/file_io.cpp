@@ -67,6 +67,21 @@ std::optional<FileSnapshot> readFileSnapshot(const QString& path, QString* error
     return FileSnapshot{std::move(*bytes), std::move(stamp)};
 }
 
+std::optional<FileStamp> readFileStamp(const QString& path, QString* error)
+{
+    if (!QFileInfo::exists(path))
+        return FileStamp{};
+    const qint64 modified = QFileInfo(path).lastModified().toMSecsSinceEpoch();
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    return FileStamp{true, file.pos(), modified, hash.result()};
+}
+
 FileResult replaceFileContents(const QString& path, const std::string& bytes)
 {
     QSaveFile file(path);

@@ -40,6 +40,10 @@ FileStamp stampOf(const QString& path, const std::string& bytes);
 // gives no bytes and the missing file's stamp.
 std::optional<FileSnapshot> readFileSnapshot(const QString& path, QString* error);
 
+// The stamp readFileSnapshot would give, the bytes read in blocks and never
+// held whole; nothing with `error` set when they cannot be read.
+std::optional<FileStamp> readFileStamp(const QString& path, QString* error);
+
 // The file's bytes, or nothing with `error` set.
 std::optional<std::string> readFileBytes(const QString& path, QString* error);
 

@@ -132,22 +132,24 @@ void PgnImportTab::GetGames(QString& fileName)
         return;
     fileName = fileName.trimmed();
     QString error;
-    auto snapshot = readFileSnapshot(fileName, &error);
-    if (!snapshot) {
+    const std::string path = fileName.toStdString();
+    std::vector<GameSpan> found;
+    const auto stamp = readFileStamp(fileName, &error);
+    if (stamp && IndexGameFile(path, [&found](const GameSpan& span) { found.push_back(span); }) < 0)
+        error = QStringLiteral("the file cannot be read");
+    if (!stamp || !error.isEmpty()) {
         model_->clear();
         dialogs_.message("The PGN file could not be read:\r\n" + fileName.toStdString() + "\r\n" + error.toStdString(),
                          MsgIcon::Critical);
         return;
     }
-    listedStamp_ = snapshot->stamp;
-    auto text = std::make_shared<const std::string>(std::move(snapshot->bytes));
-    std::vector<GameSpan> found = IndexGames(*text);
+    listedStamp_ = *stamp;
     if (found.empty()) {
         model_->clear();
         return;
     }
     const auto count = found.size();
-    model_->setGames(std::move(text), std::move(found));
+    model_->setGames(path, std::move(found));
     emit applyAllowed(true);
     lblNumImported_->setText(QString::number(count) + QStringLiteral(" games found"));
     List1_->setCurrentIndex(model_->index(0));

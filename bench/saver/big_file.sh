@@ -56,3 +56,11 @@ xdotool key x
 while kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
 echo "key pressed ${BIG_KEY_AFTER_S:-1} s after start: the saver ended $(($(date +%s%3N) - pressed)) ms later;" \
   "NumOfGames then: $(sqlite3 "$tmp/settings.db" "SELECT value FROM settings WHERE key = 'NumOfGames'" || true)"
+
+# 3. The settings dialog listing the same file (its PGN Import list is filled at opening).
+fresh
+sqlite3 "$tmp/settings.db" "INSERT INTO settings VALUES ('Morvane3', 'Config', 'PGNFile', '$tmp/data/default.pgn')"
+start=$(date +%s%3N)
+MORVANE3_SETTINGS=$tmp/settings.db MORVANE3_EXIT_AFTER_MS=${BIG_DIALOG_MS:-15000} \
+  /usr/bin/time -v "$program" /C >/dev/null 2>"$tmp/time" || true
+echo "settings dialog, open for ${BIG_DIALOG_MS:-15000} ms: peak memory $(awk -F': ' '/Maximum resident/ {print $2}' "$tmp/time") kB"
