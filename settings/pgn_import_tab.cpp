@@ -1,5 +1,7 @@
 #include "pgn_import_tab.h"
 
+#include "progress_box.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -134,8 +136,16 @@ void PgnImportTab::GetGames(QString& fileName)
     QString error;
     const std::string path = fileName.toStdString();
     std::vector<GameSpan> found;
-    const auto stamp = readFileStamp(fileName, &error);
-    if (stamp && IndexGameFile(path, [&found](const GameSpan& span) { found.push_back(span); }) < 0)
+    // Two passes: the checksum, then the games (each about half of the box).
+    ProgressBox progress(this, QStringLiteral("Reading ") + fileName);
+    const auto stamp =
+        readFileStamp(fileName, &error, [&progress](qint64 done, qint64 size) { progress.step(done, 2 * size); });
+    const qint64 size = stamp ? stamp->size : 0;
+    const auto onGame = [&found, &progress, size](const GameSpan& span) {
+        found.push_back(span);
+        progress.step(size + span.begin, 2 * size);
+    };
+    if (stamp && IndexGameFile(path, onGame) < 0)
         error = QStringLiteral("the file cannot be read");
     if (!stamp || !error.isEmpty()) {
         model_->clear();
