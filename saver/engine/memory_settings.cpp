@@ -69,9 +69,11 @@ void MemorySettings::save(const std::string& key, const std::string& value)
         values_[std::move(lower)] = value;
 }
 
-void MemorySettings::saveAll(const std::vector<std::pair<std::string, std::string>>& values)
+void MemorySettings::saveEach(const NextValue& next)
 {
-    for (const auto& [key, value] : values)
+    std::string key;
+    std::string value;
+    while (next(key, value))
         save(key, value);
 }
 

@@ -14,7 +14,7 @@ class MemorySettings : public SettingsAccess {
 public:
     std::string get(const std::string& key, const std::string& defaultValue) override;
     void save(const std::string& key, const std::string& value) override;
-    void saveAll(const std::vector<std::pair<std::string, std::string>>& values) override;
+    void saveEach(const NextValue& next) override;
     bool contains(const std::string& key) const;
 
     // Reads of each key, in order, for tests that check what is read when.

@@ -67,17 +67,26 @@ ReplayEngine::~ReplayEngine() = default;
 bool ReplayEngine::EnumDefault(std::string& path)
 {
     trimInPlace(path);
-    std::vector<std::pair<std::string, std::string>> values;
-    std::int64_t n = 0;
-    const std::int64_t count = IndexGameFile(path, [&values, &n](const GameSpan& span) {
-        ++n;
-        values.emplace_back("MatchBegin" + std::to_string(n), std::to_string(span.begin));
-        values.emplace_back("MatchEnd" + std::to_string(n), std::to_string(span.end));
-    });
+    std::vector<GameSpan> spans;
+    const std::int64_t count = IndexGameFile(path, [&spans](const GameSpan& span) { spans.push_back(span); });
     if (count < 0)
         return false;
-    values.emplace_back("NumOfGames", std::to_string(count));
-    settings_.saveAll(values);
+    // Two keys a game, then the count; written as text only on the way out.
+    std::size_t i = 0;
+    settings_.saveEach([&spans, &i, count](std::string& key, std::string& value) {
+        if (i > 2 * spans.size())
+            return false;
+        if (i == 2 * spans.size()) {
+            key = "NumOfGames";
+            value = std::to_string(count);
+        } else {
+            const GameSpan& span = spans[i / 2];
+            key = (i % 2 == 0 ? "MatchBegin" : "MatchEnd") + std::to_string(i / 2 + 1);
+            value = std::to_string(i % 2 == 0 ? span.begin : span.end);
+        }
+        ++i;
+        return true;
+    });
     return true;
 }
 

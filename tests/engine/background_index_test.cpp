@@ -93,17 +93,4 @@ TEST(BackgroundIndex, FirstGamePlaysAtOnceAndTheStoredIndexIsTheSynchronousOne)
     EXPECT_EQ(rig.settings.get("PGNFile", ""), rig.dir.file("default.pgn"));
 }
 
-TEST(BackgroundIndex, AFirstGameFarIntoTheFileIsWaitedFor)
-{
-    Rig rig;
-    rig.dir.write("default.pgn", manyGames(9000));
-    TaskQueue queue;
-    rig.engine.indexInBackground([&queue](std::function<void()> task) { queue.post(std::move(task)); });
-    rig.engine.GameNumber = 8999;
-    rig.engine.Timer2_Timer();
-    EXPECT_EQ(rig.screen.labels[1], "  W8999 ");
-    queue.runUntil([&rig] { return !rig.engine.indexing(); });
-    EXPECT_EQ(rig.settings.get("NumOfGames", ""), "9000");
-}
-
 } // namespace
