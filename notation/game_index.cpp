@@ -96,6 +96,8 @@ std::int64_t IndexGameFile(const std::string& path, const std::function<void(con
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return -1;
+    // Closed however the scan ends: `onGame` may throw to stop it.
+    const std::unique_ptr<const int, void (*)(const int*)> closer(&fd, [](const int* f) { ::close(*f); });
     // The last kEventLen - 1 bytes of a block are carried over: a tag that
     // straddles two blocks is found, and none is found twice.
     constexpr std::size_t carryMax = kEventLen - 1;
@@ -107,10 +109,8 @@ std::int64_t IndexGameFile(const std::string& path, const std::function<void(con
     std::int64_t count = 0;
     for (;;) {
         const ssize_t n = ::read(fd, buffer.get() + carried, blockSize);
-        if (n < 0) {
-            ::close(fd);
+        if (n < 0)
             return -1;
-        }
         if (n == 0)
             break;
         const std::string_view window(buffer.get(), carried + static_cast<std::size_t>(n));
@@ -127,7 +127,6 @@ std::int64_t IndexGameFile(const std::string& path, const std::function<void(con
         base += static_cast<std::int64_t>(window.size() - keep);
         carried = keep;
     }
-    ::close(fd);
     const std::int64_t size = base + static_cast<std::int64_t>(carried);
     if (pending != 0) {
         onGame(GameSpan{pending, size + 1});

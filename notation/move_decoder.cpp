@@ -1,5 +1,9 @@
 #include "move_decoder.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 
 namespace morvane {
@@ -250,15 +254,28 @@ DecodeResult MoveDecoder::capture(std::string& move)
 
 void MoveDecoder::FindPieces(PieceNum code)
 {
+    // One pass over the squares in memory order marks the pieces; the marks
+    // are then read column by column, the order the candidates keep.
+    const quill::PieceNum* squares = board_.squares();
+    std::uint64_t marks = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi32(code);
+    for (int i = 0; i < 64; i += 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(squares + i));
+        const auto hits = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, wanted))));
+        marks |= static_cast<std::uint64_t>(hits) << i;
+    }
+#else
+    for (int i = 0; i < 64; ++i)
+        marks |= static_cast<std::uint64_t>(squares[i] == code) << i;
+#endif
     Candidates.fill(Square{});
     std::size_t next = 0;
-    for (std::int16_t col = 1; col <= 8; ++col) {
-        for (std::int16_t row = 1; row <= 8; ++row) {
-            if (board_.codeAt(quill::SquareIndex(col, row)) != code)
-                continue;
+    for (std::int16_t col = 1; col <= 8 && marks != 0; ++col) {
+        for (std::uint64_t column = (marks >> (col - 1)) & 0x0101010101010101ULL; column != 0; column &= column - 1) {
             if (next == Candidates.size())
                 throw DecodeFailure{};
-            Candidates[next++] = Square{col, row};
+            Candidates[next++] = Square{col, static_cast<std::int16_t>(__builtin_ctzll(column) / 8 + 1)};
         }
     }
 }

@@ -67,6 +67,34 @@ std::optional<FileSnapshot> readFileSnapshot(const QString& path, QString* error
     return FileSnapshot{std::move(*bytes), std::move(stamp)};
 }
 
+std::optional<FileStamp> readFileStamp(const QString& path, QString* error,
+                                       const std::function<void(qint64, qint64)>& progress)
+{
+    if (!QFileInfo::exists(path))
+        return FileStamp{};
+    const qint64 modified = QFileInfo(path).lastModified().toMSecsSinceEpoch();
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const auto failed = [&file, error] {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return failed();
+    const qint64 size = file.size();
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    qint64 total = 0;
+    for (qint64 n = 0; (n = file.read(block.data(), block.size())) != 0; total += n) {
+        if (n < 0)
+            return failed();
+        hash.addData(QByteArrayView(block.constData(), n));
+        if (progress)
+            progress(total + n, size);
+    }
+    return FileStamp{true, total, modified, hash.result()};
+}
+
 FileResult replaceFileContents(const QString& path, const std::string& bytes)
 {
     QSaveFile file(path);

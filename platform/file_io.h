@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -39,6 +40,12 @@ FileStamp stampOf(const QString& path, const std::string& bytes);
 // The file's bytes with their stamp, or nothing with `error` set. A missing file
 // gives no bytes and the missing file's stamp.
 std::optional<FileSnapshot> readFileSnapshot(const QString& path, QString* error);
+
+// The stamp readFileSnapshot would give, the bytes read in blocks and never
+// held whole; nothing with `error` set when they cannot be read.
+// `progress` (optional) hears the bytes read so far and the file's size.
+std::optional<FileStamp> readFileStamp(const QString& path, QString* error,
+                                       const std::function<void(qint64, qint64)>& progress = {});
 
 // The file's bytes, or nothing with `error` set.
 std::optional<std::string> readFileBytes(const QString& path, QString* error);

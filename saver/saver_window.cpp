@@ -97,6 +97,9 @@ SaverWindow::SaverWindow(RunMode mode, QSize screenSize, Services services, QWid
     modalPause_ = std::make_unique<ModalPause>(services_.dialogs, std::initializer_list<ReplayTimer*>{Timer1, Timer2});
     engine_ = std::make_unique<ReplayEngine>(model_, static_cast<ReplayScreen&>(*this), *modalPause_,
                                              services_.settings, services_.sounds, services_.dataFolder);
+    // A big file is indexed while the first game plays; input is answered meanwhile.
+    engine_->indexInBackground(
+        [this](std::function<void()> task) { QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection); });
     Form_Load();
     input_ = new SaverInput(this, mode_ == RunMode::Preview, layout_.scale());
     connect(input_, &SaverInput::rotateRequested, this, &SaverWindow::rotate);

@@ -1,5 +1,7 @@
 #include "frm_settings.h"
 
+#include "progress_box.h"
+
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -193,6 +195,7 @@ void FrmSettings::CmdApply_Click()
 void FrmSettings::writeMatchList()
 {
     const auto& games = import_->games();
+    ProgressBox progress(this, QStringLiteral("Storing the match list"));
     const double stored = numericValue(config_.get("NumOfGames", "1"));
     const auto previous = stored > 0 ? static_cast<std::int64_t>(stored) : 0;
     for (auto n = static_cast<std::int64_t>(games.size()) + 1; n <= previous; ++n) {
@@ -207,6 +210,7 @@ void FrmSettings::writeMatchList()
         const std::string n = std::to_string(i + 1);
         saveQuietly("MatchBegin" + n, std::to_string(games[i].begin));
         saveQuietly("MatchEnd" + n, std::to_string(games[i].end));
+        progress.step(static_cast<qint64>(i), static_cast<qint64>(games.size()));
     }
     saveQuietly("NumOfGames", std::to_string(games.size()));
     saveQuietly("FirstGame", std::to_string(import_->selectedEntry() + 1));

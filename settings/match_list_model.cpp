@@ -7,17 +7,25 @@ namespace morvane {
 
 MatchListModel::MatchListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void MatchListModel::setGames(std::shared_ptr<const std::string> fileText, std::vector<GameSpan> games)
+namespace {
+
+// A row shows a game's tags; a game whose Black tag lies further in shows its
+// first bytes only.
+constexpr std::int64_t kRowBytes = 64 * 1024;
+
+} // namespace
+
+void MatchListModel::setGames(std::string path, std::vector<GameSpan> games)
 {
     beginResetModel();
-    text_ = std::move(fileText);
+    path_ = std::move(path);
     games_ = std::move(games);
     endResetModel();
 }
 
 void MatchListModel::clear()
 {
-    setGames(nullptr, {});
+    setGames({}, {});
 }
 
 int MatchListModel::rowCount(const QModelIndex& parent) const
@@ -27,11 +35,14 @@ int MatchListModel::rowCount(const QModelIndex& parent) const
 
 QVariant MatchListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount() || !text_)
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role != Qt::DisplayRole && role != EntryTextRole && role != Qt::ToolTipRole)
         return {};
-    const std::string tags = MatchEntryText(*text_, games_[static_cast<std::size_t>(index.row())]);
+    const GameSpan& span = games_[static_cast<std::size_t>(index.row())];
+    const std::int64_t length = span.end > span.begin ? std::min(span.end - span.begin, kRowBytes) : kRowBytes;
+    const std::string_view game = file_.exists(path_) ? file_.read(span.begin, length).value_or("") : "";
+    const std::string tags = MatchEntryText(game, GameSpan{1, static_cast<std::int64_t>(game.size()) + 1});
     QString entry = QString::number(index.row() + 1) + QStringLiteral("- ") + displayText(tags);
     if (role == EntryTextRole)
         return entry;

@@ -5,10 +5,10 @@
 
 #include <QAbstractListModel>
 
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "game_file_reader.h"
 #include "game_index.h"
 
 namespace morvane {
@@ -22,7 +22,8 @@ public:
 
     explicit MatchListModel(QObject* parent = nullptr);
 
-    void setGames(std::shared_ptr<const std::string> fileText, std::vector<GameSpan> games);
+    // Rows read their text from the file at `path` when shown.
+    void setGames(std::string path, std::vector<GameSpan> games);
     void clear();
 
     const std::vector<GameSpan>& games() const { return games_; }
@@ -31,8 +32,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    std::shared_ptr<const std::string> text_;
+    std::string path_;
     std::vector<GameSpan> games_;
+    mutable GameFileReader file_;
 };
 
 } // namespace morvane

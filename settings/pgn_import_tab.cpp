@@ -1,5 +1,7 @@
 #include "pgn_import_tab.h"
 
+#include "progress_box.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -176,23 +178,33 @@ void PgnImportTab::GetGames(QString& fileName)
         return;
     fileName = fileName.trimmed();
     QString error;
-    auto snapshot = readFileSnapshot(fileName, &error);
-    if (!snapshot) {
+    const std::string path = fileName.toStdString();
+    std::vector<GameSpan> found;
+    // Two passes: the checksum, then the games (each about half of the box).
+    ProgressBox progress(this, QStringLiteral("Reading ") + fileName);
+    const auto stamp =
+        readFileStamp(fileName, &error, [&progress](qint64 done, qint64 size) { progress.step(done, 2 * size); });
+    const qint64 size = stamp ? stamp->size : 0;
+    const auto onGame = [&found, &progress, size](const GameSpan& span) {
+        found.push_back(span);
+        progress.step(size + span.begin, 2 * size);
+    };
+    if (stamp && IndexGameFile(path, onGame) < 0)
+        error = QStringLiteral("the file cannot be read");
+    if (!stamp || !error.isEmpty()) {
         model_->clear();
         shown_->sourceListed({});
         dialogs_.message("The PGN file could not be read:\r\n" + fileName.toStdString() + "\r\n" + error.toStdString(),
                          MsgIcon::Critical);
         return;
     }
-    listedStamp_ = snapshot->stamp;
-    auto text = std::make_shared<const std::string>(std::move(snapshot->bytes));
-    std::vector<GameSpan> found = IndexGames(*text);
+    listedStamp_ = *stamp;
     if (found.empty()) {
         model_->clear();
         shown_->sourceListed({});
         return;
     }
-    model_->setGames(std::move(text), std::move(found));
+    model_->setGames(path, std::move(found));
     shown_->sourceListed(fileName.toStdString());
     emit applyAllowed(shown_->rowCount() > 0);
     showCount();

@@ -18,7 +18,8 @@ ShownMatchList::ShownMatchList(MatchListModel& source, QObject* parent) : QAbstr
 void ShownMatchList::sourceListed(const std::string& path)
 {
     path_ = path;
-    filter_.load(path, source_.games());
+    filter_.clear();
+    tagsRead_ = false;
     apply();
 }
 
@@ -28,32 +29,39 @@ void ShownMatchList::setFilter(const QString& typed)
     apply();
 }
 
+// With no word typed every listed game is shown as the match list holds it;
+// the tags are read only once a word is typed, so a huge file costs no more
+// than its list until it is searched.
 void ShownMatchList::apply()
 {
     beginResetModel();
-    rows_ = filter_.matching(typed_);
-    const auto& all = source_.games();
-    // A listing without tags read (an unreadable file) shows every game.
-    if (rows_.empty() && typed_.trimmed().isEmpty()) {
-        rows_.resize(all.size());
-        for (std::size_t i = 0; i < rows_.size(); ++i)
-            rows_[i] = i;
-    }
+    rows_.clear();
     games_.clear();
-    games_.reserve(rows_.size());
-    for (const std::size_t row : rows_)
-        if (row < all.size())
-            games_.push_back(all[row]);
+    filtered_ = !typed_.trimmed().isEmpty();
+    if (filtered_) {
+        if (!tagsRead_) {
+            filter_.load(path_, source_.games());
+            tagsRead_ = true;
+        }
+        rows_ = filter_.matching(typed_);
+        const auto& all = source_.games();
+        games_.reserve(rows_.size());
+        for (const std::size_t row : rows_)
+            if (row < all.size())
+                games_.push_back(all[row]);
+    }
     endResetModel();
 }
 
 const std::vector<GameSpan>& ShownMatchList::games() const
 {
-    return games_;
+    return filtered_ ? games_ : source_.games();
 }
 
 int ShownMatchList::rowOf(int sourceRow) const
 {
+    if (!filtered_)
+        return sourceRow >= 0 && sourceRow < rowCount() ? sourceRow : -1;
     const auto it = std::lower_bound(rows_.begin(), rows_.end(), static_cast<std::size_t>(std::max(sourceRow, 0)));
     return sourceRow >= 0 && it != rows_.end() && *it == static_cast<std::size_t>(sourceRow)
                ? static_cast<int>(it - rows_.begin())
@@ -62,12 +70,14 @@ int ShownMatchList::rowOf(int sourceRow) const
 
 int ShownMatchList::sourceRow(int row) const
 {
+    if (!filtered_)
+        return row >= 0 && row < rowCount() ? row : -1;
     return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? static_cast<int>(rows_[row]) : -1;
 }
 
 int ShownMatchList::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(games_.size());
+    return parent.isValid() ? 0 : static_cast<int>(games().size());
 }
 
 QVariant ShownMatchList::data(const QModelIndex& index, int role) const
@@ -76,7 +86,7 @@ QVariant ShownMatchList::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole)
         return source_.index(sourceRow(index.row())).data(role);
-    const GameSpan& span = games_[static_cast<std::size_t>(index.row())];
+    const GameSpan& span = games()[static_cast<std::size_t>(index.row())];
     std::string_view header;
     if (file_.exists(path_))
         header = file_.read(span.begin, std::clamp<std::int64_t>(span.end - span.begin, 0, kRowHeaderBytes))

@@ -21,8 +21,8 @@ class ShownMatchList : public QAbstractListModel {
 public:
     ShownMatchList(MatchListModel& source, QObject* parent = nullptr);
 
-    // After the match list listed the games of `path`: reads their tags and
-    // applies the current filter again.
+    // After the match list listed the games of `path`: applies the current
+    // filter again.
     void sourceListed(const std::string& path);
     // Keeps only the games whose tags hold every word of `typed`.
     void setFilter(const QString& typed);
@@ -43,7 +43,9 @@ private:
     MatchFilter filter_;
     QString typed_;
     std::string path_;
-    std::vector<std::size_t> rows_; // match list rows shown; all of them when no word is typed
+    bool tagsRead_ = false;
+    bool filtered_ = false;         // a word is typed
+    std::vector<std::size_t> rows_; // match list rows shown while filtered
     std::vector<GameSpan> games_;   // their spans
     mutable GameFileReader file_;   // the shown rows' tags are read when painted
 };

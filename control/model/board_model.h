@@ -43,6 +43,8 @@ public:
         assert(index >= 1 && index <= 64);
         return pieces_[static_cast<std::size_t>(index)];
     }
+    // The 64 codes in square-index order (index 1 first), for whole-board scans.
+    const PieceNum* squares() const { return pieces_.data() + 1; }
     std::int16_t persistedPieceValue() const { return persistedPiece_; }
 
     // Selection flags (drawing of the selection belongs to the view).

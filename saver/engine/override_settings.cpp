@@ -47,17 +47,17 @@ void OverrideSettings::save(const std::string& key, const std::string& value)
         store_.save(key, value);
 }
 
-void OverrideSettings::saveAll(const std::vector<std::pair<std::string, std::string>>& values)
+void OverrideSettings::saveEach(const NextValue& next)
 {
-    std::vector<std::pair<std::string, std::string>> stored;
-    for (const auto& kv : values) {
-        if (owns(kv.first))
-            memory_.save(kv.first, kv.second);
-        else
-            stored.push_back(kv);
-    }
-    if (!stored.empty())
-        store_.saveAll(stored);
+    // The stored values in one transaction; those held here are taken out on the way.
+    store_.saveEach([this, &next](std::string& key, std::string& value) {
+        while (next(key, value)) {
+            if (!owns(key))
+                return true;
+            memory_.save(key, value);
+        }
+        return false;
+    });
 }
 
 } // namespace morvane

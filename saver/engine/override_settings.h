@@ -23,7 +23,7 @@ public:
 
     std::string get(const std::string& key, const std::string& defaultValue) override;
     void save(const std::string& key, const std::string& value) override;
-    void saveAll(const std::vector<std::pair<std::string, std::string>>& values) override;
+    void saveEach(const NextValue& next) override;
 
 private:
     bool owns(const std::string& key) const;

@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 
+#include "background_index.h"
 #include "clean_pgn.h"
 #include "fen.h"
 #include "game_index.h"
@@ -23,6 +24,10 @@ namespace {
 constexpr const char* kNotFoundText = "The specfied PGN file is not found, Loading Default";
 constexpr const char* kNoDefaultText = "Default File Not found, please specify a PGN file";
 constexpr const char* kMatchFinishedText = "Match finished or stopped";
+
+// Games of a background index stored per turn of the event loop: small enough
+// that input waits for a few milliseconds at most.
+constexpr std::size_t kStorePortion = 4096;
 
 std::int32_t toInt32(double value)
 {
@@ -58,21 +63,95 @@ ReplayEngine::ReplayEngine(quill::BoardModel& board, ReplayScreen& screen, Dialo
         dataFolder_ += '/';
 }
 
+ReplayEngine::~ReplayEngine() = default;
+
 bool ReplayEngine::EnumDefault(std::string& path)
 {
     trimInPlace(path);
-    std::vector<std::pair<std::string, std::string>> values;
-    std::int64_t n = 0;
-    const std::int64_t count = IndexGameFile(path, [&values, &n](const GameSpan& span) {
-        ++n;
-        values.emplace_back("MatchBegin" + std::to_string(n), std::to_string(span.begin));
-        values.emplace_back("MatchEnd" + std::to_string(n), std::to_string(span.end));
-    });
+    std::vector<GameSpan> spans;
+    const std::int64_t count = IndexGameFile(path, [&spans](const GameSpan& span) { spans.push_back(span); });
     if (count < 0)
         return false;
-    values.emplace_back("NumOfGames", std::to_string(count));
-    settings_.saveAll(values);
+    // Two keys a game, then the count; written as text only on the way out.
+    std::size_t i = 0;
+    settings_.saveEach([&spans, &i, count](std::string& key, std::string& value) {
+        if (i > 2 * spans.size())
+            return false;
+        if (i == 2 * spans.size()) {
+            key = "NumOfGames";
+            value = std::to_string(count);
+        } else {
+            const GameSpan& span = spans[i / 2];
+            key = (i % 2 == 0 ? "MatchBegin" : "MatchEnd") + std::to_string(i / 2 + 1);
+            value = std::to_string(i % 2 == 0 ? span.begin : span.end);
+        }
+        ++i;
+        return true;
+    });
     return true;
+}
+
+bool ReplayEngine::indexFile(std::string& path)
+{
+    if (!post_) {
+        EnumDefault(path);
+        return true;
+    }
+    trimInPlace(path);
+    index_.reset();
+    stored_ = 0;
+    index_ = std::make_unique<BackgroundIndex>(path, [this] { post_([this] { storeIndexed(); }); });
+    catchUp(GameNumber);
+    return index_ == nullptr;
+}
+
+void ReplayEngine::catchUp(std::int64_t gameNumber)
+{
+    // Waits for the games up to this one only, storing them as they are found,
+    // so that what is waiting can never fill the scan's queue.
+    const std::int64_t wanted = std::max<std::int64_t>(gameNumber, 1);
+    while (stored_ < wanted && !index_->finished()) {
+        index_->waitFor(stored_ + 1);
+        storeSpans(index_->take(static_cast<std::size_t>(wanted - stored_)));
+    }
+    if (index_->finished())
+        finishIndex();
+}
+
+void ReplayEngine::storeIndexed()
+{
+    if (!index_)
+        return;
+    const std::vector<GameSpan> spans = index_->take(kStorePortion);
+    storeSpans(spans);
+    if (index_->finished())
+        finishIndex();
+    else if (spans.size() == kStorePortion)
+        post_([this] { storeIndexed(); });
+}
+
+void ReplayEngine::storeSpans(const std::vector<GameSpan>& spans)
+{
+    if (spans.empty())
+        return;
+    std::vector<std::pair<std::string, std::string>> values;
+    values.reserve(spans.size() * 2);
+    for (const GameSpan& span : spans) {
+        const std::string n = std::to_string(++stored_);
+        values.emplace_back("MatchBegin" + n, std::to_string(span.begin));
+        values.emplace_back("MatchEnd" + n, std::to_string(span.end));
+    }
+    settings_.saveAll(values);
+}
+
+void ReplayEngine::finishIndex()
+{
+    const std::int64_t count = index_->result();
+    const std::string path = index_->path();
+    index_.reset();
+    if (count < 0)
+        return;
+    settings_.saveAll({{"NumOfGames", std::to_string(count)}, {"PGNFile", path}});
 }
 
 void ReplayEngine::readSpan(std::int64_t& begin, std::int64_t& end)
@@ -132,7 +211,13 @@ void ReplayEngine::chooseGameNumber()
 
 bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::int64_t& end)
 {
-    pgnFile = settings_.get("PGNFile", "no file");
+    // While an index is being stored, its file is the one played.
+    if (index_) {
+        catchUp(GameNumber);
+        pgnFile = index_ ? index_->path() : settings_.get("PGNFile", "no file");
+    } else {
+        pgnFile = settings_.get("PGNFile", "no file");
+    }
     readSpan(begin, end);
 
     std::string defaultFile = dataFolder_ + "default.pgn";
@@ -145,9 +230,10 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
             screen_.unloadSaver();
             return false;
         }
-        EnumDefault(defaultFile);
+        const bool saveNow = indexFile(defaultFile);
         pgnFile = defaultFile;
-        settings_.save("PGNFile", pgnFile);
+        if (saveNow)
+            settings_.save("PGNFile", pgnFile);
         readSpan(begin, end);
         if (begin == -1) {
             // Indexed, but still no game of this number.
@@ -171,7 +257,7 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
     // it is indexed again first, as the dialog's scan would.
     if (pgnFile == stampPath_ && !(gameFile_.stamp() == stamp_)) {
         std::string path = pgnFile;
-        EnumDefault(path);
+        indexFile(path);
         readSpan(begin, end);
         if (begin == -1) {
             GameNumber = 1;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "decoder_host.h"
 #include "dialogs.h" // platform/: the one Qt-free Dialogs interface
 #include "game_file_reader.h"
+#include "game_index.h"
 #include "move_decoder.h"
 #include "move_list.h"
 #include "move_pace.h"
@@ -21,6 +23,7 @@
 
 namespace morvane {
 
+class BackgroundIndex;
 class MoveSounds;
 
 // A game whose text is longer than this is treated as a damaged one (an empty
@@ -45,6 +48,7 @@ public:
     // missing). `sounds` may be null (no sound at all).
     ReplayEngine(quill::BoardModel& board, ReplayScreen& screen, Dialogs& dialogs, SettingsAccess& settings,
                  MoveSounds* sounds, std::string dataFolder);
+    ~ReplayEngine() override;
 
     // The game loader: chooses the next game, cuts it out of the PGN file,
     // shows its tags, builds its move lines and starts Timer1.
@@ -73,6 +77,16 @@ public:
     // a generator seeded from the clock at every load.
     void setRandomSource(std::function<double()> source) { random_ = std::move(source); }
 
+    // Runs a task on the user-interface thread later; callable from any thread.
+    using Post = std::function<void(std::function<void()>)>;
+    // From now on a file the loader must index is scanned on a thread of its
+    // own: the loader waits only for the game it shows, and the rest of the
+    // index is stored in portions by tasks given to `post`. The stored result
+    // is EnumDefault's; PGNFile is saved once the whole index is.
+    void indexInBackground(Post post) { post_ = std::move(post); }
+    // A background index is still being stored.
+    bool indexing() const { return index_ != nullptr; }
+
 private:
     // DecoderHost
     void showStatus(const std::string& text) override;
@@ -86,6 +100,13 @@ private:
     bool locateGame(std::string& pgnFile, std::int64_t& begin, std::int64_t& end);
     void startGame(std::string_view gameText);
     void readSpan(std::int64_t& begin, std::int64_t& end);
+    // Index steps: EnumDefault, or a background index when one is allowed.
+    // False when the loader must not save PGNFile itself.
+    bool indexFile(std::string& path);
+    void catchUp(std::int64_t gameNumber);
+    void storeIndexed();
+    void storeSpans(const std::vector<GameSpan>& spans);
+    void finishIndex();
     void showTags(std::string_view gameText);
     DecodeResult play(const std::string& san);
     void startPace(std::string_view gameText);
@@ -108,6 +129,9 @@ private:
     ReplayObserver* observer_ = nullptr;
     std::function<double()> random_;
     bool ended_ = false; // the program was told to end
+    Post post_;
+    std::unique_ptr<BackgroundIndex> index_;
+    std::int64_t stored_ = 0; // games of the background index stored so far
 };
 
 } // namespace morvane

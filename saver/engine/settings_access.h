@@ -3,6 +3,7 @@
 // The screensaver reads the SQLite store through StoreSettings; the replay tool
 // and tests may use MemorySettings. Keys compare without regard to case.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,8 +16,22 @@ public:
     // The stored text of `key`, or `defaultValue` when the key is absent.
     virtual std::string get(const std::string& key, const std::string& defaultValue) = 0;
     virtual void save(const std::string& key, const std::string& value) = 0;
-    // Several values written together (one transaction in the store).
-    virtual void saveAll(const std::vector<std::pair<std::string, std::string>>& values) = 0;
+    // Values written together (one transaction in the store), handed over one
+    // at a time: `next` sets a key and its value and returns false after the
+    // last, so a big index never has to be held as text.
+    using NextValue = std::function<bool(std::string& key, std::string& value)>;
+    virtual void saveEach(const NextValue& next) = 0;
+    void saveAll(const std::vector<std::pair<std::string, std::string>>& values)
+    {
+        std::size_t i = 0;
+        saveEach([&values, &i](std::string& key, std::string& value) {
+            if (i == values.size())
+                return false;
+            key = values[i].first;
+            value = values[i++].second;
+            return true;
+        });
+    }
 };
 
 } // namespace morvane

@@ -12,10 +12,12 @@ void StoreSettings::save(const std::string& key, const std::string& value)
     config_.save(key, value);
 }
 
-void StoreSettings::saveAll(const std::vector<std::pair<std::string, std::string>>& values)
+void StoreSettings::saveEach(const NextValue& next)
 {
     SettingsStore::Batch batch(config_.store());
-    for (const auto& [key, value] : values)
+    std::string key;
+    std::string value;
+    while (next(key, value))
         config_.save(key, value);
     batch.commit();
 }

@@ -12,7 +12,7 @@ public:
     std::string get(const std::string& key, const std::string& defaultValue) override;
     void save(const std::string& key, const std::string& value) override;
     // One transaction: another process sees all of the values or none.
-    void saveAll(const std::vector<std::pair<std::string, std::string>>& values) override;
+    void saveEach(const NextValue& next) override;
 
 private:
     Config config_;

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "game_keys.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -27,6 +29,29 @@ constexpr const char* kQueries[] = {
     "DELETE FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
 };
 
+constexpr const char* kGameSchema =
+    "CREATE TABLE IF NOT EXISTS game_index (n INTEGER PRIMARY KEY, match_begin INTEGER, match_end INTEGER)";
+
+constexpr const char* kGameQueries[] = {
+    "SELECT match_begin, match_end FROM game_index WHERE n = ?1",
+    "INSERT INTO game_index (n, match_begin) VALUES (?1, ?2) "
+    "ON CONFLICT (n) DO UPDATE SET match_begin = excluded.match_begin",
+    "INSERT INTO game_index (n, match_end) VALUES (?1, ?2) ON CONFLICT (n) DO UPDATE SET match_end = "
+    "excluded.match_end",
+    "UPDATE game_index SET match_begin = NULL WHERE n = ?1",
+    "UPDATE game_index SET match_end = NULL WHERE n = ?1",
+    "DELETE FROM game_index WHERE n = ?1 AND match_begin IS NULL AND match_end IS NULL",
+};
+
+// Rows read are kept for later reads; a screensaver reads two a game, so this
+// bound is only reached by a caller walking the whole index.
+constexpr std::size_t kMaxGameRowsKept = 1 << 16;
+
+std::string gameKeyName(const GameKey& key)
+{
+    return (key.end ? "MatchEnd" : "MatchBegin") + std::to_string(key.n);
+}
+
 // Binds the parameters of one use of a cached statement and resets it afterwards.
 class Use {
 public:
@@ -41,6 +66,13 @@ public:
     void bind(int i, const std::string& s)
     {
         sqlite3_bind_text(stmt_, i, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+    }
+    void bind(int i, std::int64_t v) { sqlite3_bind_int64(stmt_, i, v); }
+    std::optional<std::int64_t> column(int i) const
+    {
+        if (sqlite3_column_type(stmt_, i) != SQLITE_INTEGER)
+            return std::nullopt;
+        return sqlite3_column_int64(stmt_, i);
     }
     int step() { return sqlite3_step(stmt_); }
 
@@ -71,6 +103,12 @@ void SettingsStore::giveUpQuietly() const
         sqlite3_finalize(stmt);
         stmt = nullptr;
     }
+    for (sqlite3_stmt*& stmt : gameStatements_) {
+        sqlite3_finalize(stmt);
+        stmt = nullptr;
+    }
+    gameTable_ = false;
+    gameRows_.clear();
     sqlite3_close(db_);
     db_ = nullptr;
     inFileTransaction_ = false;
@@ -82,6 +120,7 @@ void SettingsStore::giveUpFile(const std::string& why) const
         return;
     std::cerr << "Morvane3: the settings file " << path_ << " cannot be used (" << why
               << "); settings are kept in memory until the program ends, the file is left as it is.\n";
+    keepGameRowsInMemory();
     giveUpQuietly();
 }
 
@@ -118,7 +157,140 @@ bool SettingsStore::open()
     // A file we may not write still tells us its values.
     if (sqlite3_db_readonly(db_, "main") == 1)
         giveUpFile("read-only");
+    else
+        convertOldIndex();
     return true;
+}
+
+bool SettingsStore::findGameTable() const
+{
+    if (gameTable_)
+        return true;
+    sqlite3_stmt* probe = nullptr;
+    const bool found = sqlite3_prepare_v2(db_, "SELECT 1 FROM sqlite_master WHERE name = 'game_index' COLLATE NOCASE",
+                                          -1, &probe, nullptr) == SQLITE_OK &&
+                       sqlite3_step(probe) == SQLITE_ROW;
+    sqlite3_finalize(probe);
+    if (!found)
+        return true;
+    for (int q = 0; q < GameQueryCount; ++q)
+        if (sqlite3_prepare_v2(db_, kGameQueries[q], -1, &gameStatements_[q], nullptr) != SQLITE_OK)
+            return false;
+    gameTable_ = true;
+    return true;
+}
+
+// Made when the first game position is written, so that opening a file never
+// writes to it by itself.
+bool SettingsStore::ensureGameTable()
+{
+    if (!db_)
+        return false;
+    if (gameTable_)
+        return true;
+    if (sqlite3_exec(db_, kGameSchema, nullptr, nullptr, nullptr) != SQLITE_OK || !findGameTable() || !gameTable_) {
+        const std::string why = sqlite3_errmsg(db_);
+        if (inFileTransaction_)
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        giveUpFile(why);
+        return false;
+    }
+    return true;
+}
+
+bool SettingsStore::writeGame(GameQuery query, std::int64_t n, const std::int64_t* value)
+{
+    if (!db_ || !gameTable_)
+        return false;
+    std::string why;
+    {
+        Use st(gameStatements_[query]);
+        st.bind(1, n);
+        if (value)
+            st.bind(2, *value);
+        if (st.step() == SQLITE_DONE)
+            return true;
+        why = sqlite3_errmsg(db_);
+    }
+    if (inFileTransaction_)
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    giveUpFile(why);
+    return false;
+}
+
+std::optional<std::int64_t> SettingsStore::storedGameValue(const GameKey& key) const
+{
+    if (!db_ || !gameTable_)
+        return std::nullopt;
+    auto it = gameRows_.find(key.n);
+    if (it == gameRows_.end()) {
+        Use st(gameStatements_[GameGet]);
+        st.bind(1, key.n);
+        GameRow row;
+        const int rc = st.step();
+        if (rc == SQLITE_ROW)
+            row = GameRow{st.column(0), st.column(1)};
+        else if (rc != SQLITE_DONE)
+            return std::nullopt; // busy: asked again next time
+        if (gameRows_.size() >= kMaxGameRowsKept)
+            gameRows_.clear();
+        it = gameRows_.emplace(key.n, row).first;
+    }
+    return key.end ? it->second.end : it->second.begin;
+}
+
+// A settings file of the earlier form holds every game position as a text row:
+// those rows move to the game table once, in one transaction, and the file is
+// compacted. A file that is busy now is converted at a later start.
+void SettingsStore::convertOldIndex()
+{
+    std::vector<std::pair<GameKey, std::int64_t>> rows;
+    for (const auto& [key, value] : values_) {
+        const std::optional<GameKey> game = parseGameKey(key);
+        const std::optional<std::int64_t> number = game ? plainInteger(value) : std::nullopt;
+        if (number)
+            rows.emplace_back(*game, *number);
+    }
+    if (rows.empty() || sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return;
+    inFileTransaction_ = true;
+    if (!ensureGameTable())
+        return;
+    for (const auto& [game, number] : rows) {
+        if (!writeGame(game.end ? GameSetEnd : GameSetBegin, game.n, &number) ||
+            !write(Delete, kApp, kSection, gameKeyName(game), nullptr))
+            return;
+    }
+    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        inFileTransaction_ = false;
+        return;
+    }
+    inFileTransaction_ = false;
+    for (const auto& row : rows)
+        values_.erase(keyOf(kApp, kSection, gameKeyName(row.first)));
+    sqlite3_exec(db_, "VACUUM", nullptr, nullptr, nullptr);
+    loadAll();
+}
+
+// Before the file is left alone, the positions only it holds are copied.
+void SettingsStore::keepGameRowsInMemory() const
+{
+    if (!db_ || !gameTable_)
+        return;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db_, "SELECT n, match_begin, match_end FROM game_index", -1, &st, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            for (const int column : {1, 2}) {
+                if (sqlite3_column_type(st, column) != SQLITE_INTEGER)
+                    continue;
+                const GameKey game{sqlite3_column_int64(st, 0), column == 2};
+                values_.try_emplace(keyOf(kApp, kSection, gameKeyName(game)),
+                                    std::to_string(sqlite3_column_int64(st, column)));
+            }
+        }
+    }
+    sqlite3_finalize(st);
 }
 
 bool SettingsStore::prepare()
@@ -157,10 +329,13 @@ bool SettingsStore::loadAll() const
         ok = false;
     }
     sqlite3_finalize(st);
+    // Another program may have made the game table since.
+    ok = ok && findGameTable();
     sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
     if (ok) {
         values_ = std::move(values);
         dataVersion_ = version;
+        gameRows_.clear();
     }
     return ok;
 }
@@ -217,8 +392,13 @@ std::string SettingsStore::GetSetting(const std::string& app, const std::string&
                                       const std::string& defaultValue) const
 {
     refresh();
-    const auto it = values_.find(keyOf(app, section, key));
-    return it == values_.end() ? defaultValue : it->second;
+    const Key k = keyOf(app, section, key);
+    if (const auto it = values_.find(k); it != values_.end())
+        return it->second;
+    if (const std::optional<GameKey> game = parseGameKey(k))
+        if (const std::optional<std::int64_t> value = storedGameValue(*game))
+            return std::to_string(*value);
+    return defaultValue;
 }
 
 void SettingsStore::remember(const Key& key, std::optional<std::string> value)
@@ -261,7 +441,24 @@ bool SettingsStore::write(Query query, const std::string& app, const std::string
 void SettingsStore::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                                 const std::string& value)
 {
-    remember(keyOf(app, section, key), value);
+    const Key k = keyOf(app, section, key);
+    const std::optional<GameKey> game = db_ ? parseGameKey(k) : std::nullopt;
+    if (game) {
+        // Each value lives in one table: a plain number in the game table,
+        // any other text as text.
+        const std::optional<std::int64_t> number = plainInteger(value);
+        forgetGameRow(game->n);
+        if (number && ensureGameTable() && writeGame(game->end ? GameSetEnd : GameSetBegin, game->n, &*number)) {
+            if (values_.find(k) != values_.end()) {
+                remember(k, std::nullopt);
+                write(Delete, app, section, key, nullptr);
+            }
+            return;
+        }
+        if (!number && gameTable_ && writeGame(game->end ? GameClearEnd : GameClearBegin, game->n, nullptr))
+            writeGame(GamePrune, game->n, nullptr);
+    }
+    remember(k, value);
     write(Save, app, section, key, &value);
 }
 
@@ -269,10 +466,20 @@ void SettingsStore::DeleteSetting(const std::string& app, const std::string& sec
 {
     refresh();
     const Key k = keyOf(app, section, key);
-    if (values_.find(k) == values_.end())
+    const std::optional<GameKey> game = parseGameKey(k);
+    const bool inTable = game && storedGameValue(*game);
+    if (values_.find(k) == values_.end() && !inTable)
         throw SettingsError("settings: no such key: " + key);
-    remember(k, std::nullopt);
-    write(Delete, app, section, key, nullptr);
+    if (inTable) {
+        forgetGameRow(game->n);
+        if (writeGame(game->end ? GameClearEnd : GameClearBegin, game->n, nullptr))
+            writeGame(GamePrune, game->n, nullptr);
+    }
+    // Held in memory, or copied there when the file was just given up.
+    if (values_.find(k) != values_.end()) {
+        remember(k, std::nullopt);
+        write(Delete, app, section, key, nullptr);
+    }
 }
 
 SettingsStore::Batch::Batch(SettingsStore& store) : store_(store)
@@ -299,6 +506,7 @@ SettingsStore::Batch::~Batch()
     if (store_.inFileTransaction_)
         sqlite3_exec(store_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
     store_.inFileTransaction_ = false;
+    store_.gameRows_.clear();
     auto& undo = store_.undo_;
     for (auto it = undo.rbegin(); it != undo.rend(); ++it) {
         if (it->second)

@@ -6,6 +6,7 @@
 // needs without waiting on a file that another process holds locked, and the
 // file is read again only when SQLite says another connection changed it.
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -17,6 +18,8 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace morvane {
+
+struct GameKey;
 
 class SettingsError : public std::runtime_error {
 public:
@@ -67,6 +70,12 @@ public:
 
 private:
     enum Query { Get, Save, Delete, QueryCount };
+    // The game index (MatchBegin<n>, MatchEnd<n> holding plain integers) lives
+    // in a table of its own, a few bytes a game, and is read when asked for.
+    enum GameQuery { GameGet, GameSetBegin, GameSetEnd, GameClearBegin, GameClearEnd, GamePrune, GameQueryCount };
+    struct GameRow {
+        std::optional<std::int64_t> begin, end;
+    };
     using Key = std::string; // app, section and key folded to lower case
     static Key keyOf(const std::string& app, const std::string& section, const std::string& key);
 
@@ -77,6 +86,13 @@ private:
     bool write(Query query, const std::string& app, const std::string& section, const std::string& key,
                const std::string* value);
     void remember(const Key& key, std::optional<std::string> value);
+    bool findGameTable() const;
+    bool ensureGameTable();
+    bool writeGame(GameQuery query, std::int64_t n, const std::int64_t* value);
+    std::optional<std::int64_t> storedGameValue(const GameKey& key) const;
+    void forgetGameRow(std::int64_t n) const { gameRows_.erase(n); }
+    void convertOldIndex();
+    void keepGameRowsInMemory() const;
     // Reports once and leaves the file alone from then on.
     void giveUpFile(const std::string& why) const;
     void giveUpQuietly() const;
@@ -85,6 +101,9 @@ private:
     mutable sqlite3* db_ = nullptr;
     mutable sqlite3_stmt* statements_[QueryCount] = {};
     mutable std::unordered_map<Key, std::string> values_;
+    mutable sqlite3_stmt* gameStatements_[GameQueryCount] = {};
+    mutable bool gameTable_ = false;
+    mutable std::unordered_map<std::int64_t, GameRow> gameRows_; // rows read, not rows written
     mutable long long dataVersion_ = -1;
     int batchDepth_ = 0;
     mutable bool inFileTransaction_ = false;
