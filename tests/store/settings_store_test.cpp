@@ -186,18 +186,6 @@ TEST_F(StoreTest, ABatchIsAllOrNothingAndHiddenFromOtherProcessesUntilCommitted)
     EXPECT_EQ(config.get("MatchBegin1", ""), "1");
 }
 
-TEST(SettingsPath, ComesFromTheEnvironment)
-{
-    ::setenv("MORVANE3_SETTINGS", "/tmp/explicit.db", 1);
-    EXPECT_EQ(SettingsStore::defaultPath(), "/tmp/explicit.db");
-    ::unsetenv("MORVANE3_SETTINGS");
-    ::setenv("XDG_CONFIG_HOME", "/tmp/xdg", 1);
-    EXPECT_EQ(SettingsStore::defaultPath(), "/tmp/xdg/Morvane3/settings.db");
-    ::unsetenv("XDG_CONFIG_HOME");
-    ::setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ(SettingsStore::defaultPath(), "/home/someone/.config/Morvane3/settings.db");
-}
-
 TEST(NumericValue, ReadsTheLeadingNumberLikeTheStoredTextsNeed)
 {
     const std::pair<const char*, double> rows[] = {
