@@ -289,7 +289,10 @@ int startInHostWindow(QApplication& app, Program& program, const CommandLine& li
 // --window: an ordinary window that plays like the saver and ends when closed.
 void startInOwnWindow(Program& program)
 {
-    const QSize size(800, 600);
+    // 800 x 600, or less on a screen too small to show all of it.
+    QSize size(800, 600);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
     SaverWindow& saver = program.createSaver(RunMode::FullScreen, size);
     saver.setWindowTitle(QStringLiteral("Morvane 3"));
     saver.setFollowsSize(true);

@@ -9,7 +9,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export HOME=$tmp
 
-check() { # SIZE FONTSIZE ROTATE
+check() { # SIZE FONTSIZE ROTATE [MODE]
   rm -f "$tmp/settings.db"
   python3 - "$tmp/settings.db" "$2" "$3" <<'PY'
 import sqlite3, sys
@@ -21,7 +21,7 @@ for key, value in [("Timer", "0.05"), ("FontSize", sys.argv[2]), ("rotate", sys.
 db.commit()
 PY
   MORVANE3_SETTINGS=$tmp/settings.db MORVANE3_REPORT_LAYOUT=1 MORVANE3_EXIT_AFTER_MS=3000 QT_QPA_PLATFORM=xcb \
-    timeout 60 xvfb-run -a -s "-screen 0 ${1}x24" "$program" /S >"$tmp/out" 2>/dev/null
+    timeout 60 xvfb-run -a -s "-screen 0 ${1}x24" "$program" "${4:-/S}" >"$tmp/out" 2>/dev/null
   python3 - "$tmp/out" "$1 font $2 rotate $3" <<'PY'
 import sys
 blocks, errors = [], []
@@ -56,5 +56,6 @@ check 800x480 20 1 || status=1
 check 1024x768 12 0 || status=1
 check 1366x768 24 0 || status=1
 check 1920x1080 12 1 || status=1
+check 800x480 12 0 --window || status=1 # an ordinary window no larger than the screen
 [ "$status" -eq 0 ] && echo "layout report: every screen clear"
 exit "$status"
