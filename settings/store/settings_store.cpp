@@ -114,6 +114,16 @@ void SettingsStore::giveUpQuietly() const
     inFileTransaction_ = false;
 }
 
+// A write that failed inside a transaction takes the whole transaction back
+// before the file is given up, so the file holds nothing half-written.
+bool SettingsStore::abandonWrite(const std::string& why)
+{
+    if (inFileTransaction_)
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    giveUpFile(why);
+    return false;
+}
+
 void SettingsStore::giveUpFile(const std::string& why) const
 {
     if (!db_)
@@ -189,11 +199,7 @@ bool SettingsStore::ensureGameTable()
     if (gameTable_)
         return true;
     if (sqlite3_exec(db_, kGameSchema, nullptr, nullptr, nullptr) != SQLITE_OK || !findGameTable() || !gameTable_) {
-        const std::string why = sqlite3_errmsg(db_);
-        if (inFileTransaction_)
-            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        giveUpFile(why);
-        return false;
+        return abandonWrite(sqlite3_errmsg(db_));
     }
     return true;
 }
@@ -212,10 +218,7 @@ bool SettingsStore::writeGame(GameQuery query, std::int64_t n, const std::int64_
             return true;
         why = sqlite3_errmsg(db_);
     }
-    if (inFileTransaction_)
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    giveUpFile(why);
-    return false;
+    return abandonWrite(why);
 }
 
 std::optional<std::int64_t> SettingsStore::storedGameValue(const GameKey& key) const
@@ -432,10 +435,7 @@ bool SettingsStore::write(Query query, const std::string& app, const std::string
             return true;
         why = sqlite3_errmsg(db_);
     }
-    if (inFileTransaction_)
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    giveUpFile(why);
-    return false;
+    return abandonWrite(why);
 }
 
 void SettingsStore::SaveSetting(const std::string& app, const std::string& section, const std::string& key,

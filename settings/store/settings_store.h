@@ -94,6 +94,7 @@ private:
     void convertOldIndex();
     void keepGameRowsInMemory() const;
     // Reports once and leaves the file alone from then on.
+    bool abandonWrite(const std::string& why);
     void giveUpFile(const std::string& why) const;
     void giveUpQuietly() const;
 
