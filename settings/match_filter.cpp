@@ -67,7 +67,8 @@ void MatchFilter::clear()
     end_.clear();
 }
 
-bool MatchFilter::load(const std::string& path, const std::vector<GameSpan>& games, std::int64_t blockBytes)
+bool MatchFilter::load(const std::string& path, const std::vector<GameSpan>& games, std::int64_t blockBytes,
+                       const Progress& onGame)
 {
     clear();
     end_.reserve(games.size());
@@ -79,6 +80,8 @@ bool MatchFilter::load(const std::string& path, const std::vector<GameSpan>& gam
     std::int64_t blockBegin = 1;
     bool blockAtEnd = false;
     for (const GameSpan& span : games) {
+        if (onGame)
+            onGame(static_cast<std::int64_t>(end_.size()), static_cast<std::int64_t>(games.size()));
         const std::int64_t length = std::clamp<std::int64_t>(span.end - span.begin, 0, kHeaderBytes);
         const bool inBlock = span.begin >= blockBegin &&
                              (span.begin + length <= blockBegin + static_cast<std::int64_t>(block.size()) ||

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +31,11 @@ public:
     // Reads the tags of `games` from the file at `path`. False when the file
     // cannot be read; then every game stays without tags. The file is read
     // `blockBytes` at a time.
-    bool load(const std::string& path, const std::vector<GameSpan>& games,
-              std::int64_t blockBytes = std::int64_t{4} << 20);
+    // `onGame(done, total)` hears of each game read, for a progress box.
+    using Progress = std::function<void(std::int64_t done, std::int64_t total)>;
+    static constexpr std::int64_t kBlockBytes = std::int64_t{4} << 20;
+    bool load(const std::string& path, const std::vector<GameSpan>& games, std::int64_t blockBytes = kBlockBytes,
+              const Progress& onGame = {});
     void clear();
 
     // The indices of the games whose tags hold every blank-separated word of

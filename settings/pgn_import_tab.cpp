@@ -127,7 +127,12 @@ void PgnImportTab::selectGame(int sourceRow)
 void PgnImportTab::filterChanged(const QString& typed)
 {
     const int keep = shown_->sourceRow(selectedEntry());
-    shown_->setFilter(typed);
+    if (shown_->tagsRead() || typed.trimmed().isEmpty()) {
+        shown_->setFilter(typed);
+    } else {
+        ProgressBox progress(this, QStringLiteral("Reading the games' tags"));
+        shown_->setFilter(typed, [&progress](std::int64_t done, std::int64_t total) { progress.step(done, total); });
+    }
     if (model_->rowCount() == 0)
         return;
     showCount();

@@ -23,16 +23,16 @@ void ShownMatchList::sourceListed(const std::string& path)
     apply();
 }
 
-void ShownMatchList::setFilter(const QString& typed)
+void ShownMatchList::setFilter(const QString& typed, const MatchFilter::Progress& onGame)
 {
     typed_ = typed;
-    apply();
+    apply(onGame);
 }
 
 // With no word typed every listed game is shown as the match list holds it;
 // the tags are read only once a word is typed, so a huge file costs no more
 // than its list until it is searched.
-void ShownMatchList::apply()
+void ShownMatchList::apply(const MatchFilter::Progress& onGame)
 {
     beginResetModel();
     rows_.clear();
@@ -40,7 +40,7 @@ void ShownMatchList::apply()
     filtered_ = !typed_.trimmed().isEmpty();
     if (filtered_) {
         if (!tagsRead_) {
-            filter_.load(path_, source_.games());
+            filter_.load(path_, source_.games(), MatchFilter::kBlockBytes, onGame);
             tagsRead_ = true;
         }
         rows_ = filter_.matching(typed_);

@@ -24,8 +24,11 @@ public:
     // After the match list listed the games of `path`: applies the current
     // filter again.
     void sourceListed(const std::string& path);
-    // Keeps only the games whose tags hold every word of `typed`.
-    void setFilter(const QString& typed);
+    // Keeps only the games whose tags hold every word of `typed`; `onGame`
+    // hears of each game whose tags are read (only the first word after a
+    // listing reads them).
+    void setFilter(const QString& typed, const MatchFilter::Progress& onGame = {});
+    bool tagsRead() const { return tagsRead_; }
 
     // The shown games, in the order shown.
     const std::vector<GameSpan>& games() const;
@@ -37,7 +40,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    void apply();
+    void apply(const MatchFilter::Progress& onGame = {});
 
     MatchListModel& source_;
     MatchFilter filter_;
