@@ -93,11 +93,14 @@ bool isTerminationMarker(std::string_view token)
     return token == "1-0" || token == "0-1" || token == "1/2-1/2" || token == "*";
 }
 
-std::string moveLine(int moveNumber, std::string_view white, std::string_view black)
+namespace {
+
+// Writes the line into `line`, whose storage is reused from game to game.
+void writeMoveLine(std::string& line, long moveNumber, std::string_view white, std::string_view black)
 {
-    char number[16];
+    char number[24];
     auto [end, ec] = std::to_chars(number, number + sizeof number, moveNumber);
-    std::string line;
+    line.clear();
     line.reserve(static_cast<std::size_t>(end - number) + 2 + std::max(white.size(), kFieldWidth) +
                  std::max(black.size(), kFieldWidth) + 1);
     line.append(number, end);
@@ -110,6 +113,14 @@ std::string moveLine(int moveNumber, std::string_view white, std::string_view bl
     if (black.size() < kFieldWidth)
         line.append(kFieldWidth - black.size(), ' ');
     line += black;
+}
+
+} // namespace
+
+std::string moveLine(int moveNumber, std::string_view white, std::string_view black)
+{
+    std::string line;
+    writeMoveLine(line, moveNumber, white, black);
     return line;
 }
 
@@ -141,7 +152,8 @@ MoveFields moveFields(std::string_view line)
 void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
                const std::string& ResultTag, long firstNumber)
 {
-    list.clear();
+    // The lines of the last game are overwritten rather than freed.
+    std::size_t used = 0;
     std::string s(movetext);
     const bool hasContinuations = s.find("...") != std::string::npos;
     Continuations continuations = hasContinuations ? Continuations(s) : Continuations(std::string());
@@ -160,17 +172,20 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
         // White: the text between the period before the first blank after the
         // number and that blank, or else the first token after the period.
         std::size_t q = s.find(' ', at + length + 2);
-        if (q == std::string::npos)
+        if (q == std::string::npos) {
+            list.resize(used);
             return;
+        }
         const std::size_t period = s.rfind('.', q);
         std::string_view white = trimBlanks(std::string_view(s).substr(period + 1, q - period - 1));
         if (white.empty()) {
             const std::size_t t = s.find_first_not_of(' ', period + 1);
-            if (t == std::string::npos)
+            if (t != std::string::npos)
+                q = s.find(' ', t);
+            if (t == std::string::npos || q == std::string::npos) {
+                list.resize(used);
                 return;
-            q = s.find(' ', t);
-            if (q == std::string::npos)
-                return;
+            }
             white = std::string_view(s).substr(t, q - t);
         }
         // Black: the next token, up to a blank or the end of the text.
@@ -179,10 +194,13 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
             const std::size_t e = std::min(s.find(' ', b), s.size());
             black = std::string_view(s).substr(b, e - b);
         }
-        list.push_back(moveLine(static_cast<int>(n), white, black));
+        if (used == list.size())
+            list.emplace_back();
+        writeMoveLine(list[used++], static_cast<int>(n), white, black);
         searchFrom = period + 1;
     }
 
+    list.resize(used);
     const std::string_view all = trimBlanks(s);
     const std::size_t lastBlank = all.rfind(' ');
     const std::string_view last = lastBlank == std::string_view::npos ? all : all.substr(lastBlank + 1);
