@@ -20,6 +20,7 @@ GameFileReader::~GameFileReader()
 
 void GameFileReader::close()
 {
+    watch_.stop();
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
@@ -27,19 +28,22 @@ void GameFileReader::close()
 
 bool GameFileReader::exists(const std::string& path)
 {
+    if (found_ && fd_ >= 0 && path == path_ && watch_.quiet())
+        return true;
+    // Whatever the file now holds, the block may no longer be it.
+    watch_.settle();
+    dropBlock();
     struct stat info {};
     found_ = ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
     if (!found_)
         return false;
-    const Stamp now{static_cast<std::int64_t>(info.st_size),
-                    static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
-    if (!(now == stamp_))
-        dropBlock();
-    stamp_ = now;
+    stamp_ = {static_cast<std::int64_t>(info.st_size),
+              static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
     if (fd_ < 0 || info.st_dev != device_ || info.st_ino != inode_ || path != path_) {
         close();
-        dropBlock();
         fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ >= 0)
+            watch_.watch(path);
         device_ = info.st_dev;
         inode_ = info.st_ino;
         path_ = path;

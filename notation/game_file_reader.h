@@ -3,7 +3,8 @@
 // between loads as long as its path still names the same file (same device and
 // inode), and is read in large blocks: games played in file order cost one read
 // per block, not one per game. A file replaced under the same name is opened
-// afresh, and a block is never used once the file's size or time has changed.
+// afresh. While the file is watched and nothing was reported about it, a look
+// costs no system call at all; once something was, the block is read again.
 
 #include <sys/types.h>
 
@@ -12,6 +13,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "file_change_watch.h"
 
 namespace morvane {
 
@@ -46,6 +49,7 @@ private:
     std::string path_;
     bool found_ = false;
     Stamp stamp_;
+    FileChangeWatch watch_;
     void dropBlock() { blockBytes_ = 0; }
 
     std::unique_ptr<char[]> buffer_; // grown as needed, never cleared
