@@ -83,7 +83,8 @@ bool isBarePromotion(const std::string& s)
     return (piece == 'R' || piece == 'N' || piece == 'B' || piece == 'Q') && (rank == '1' || rank == '8');
 }
 
-const char* resultText(const std::string& move)
+// Views compare lengths first: most moves differ from every marker in length.
+const char* resultText(std::string_view move)
 {
     if (move == "1-0")
         return "White wins";
@@ -164,7 +165,7 @@ DecodeResult MoveDecoder::decode(std::string& move)
     return DecodeResult::Moved;
 }
 
-DecodeResult MoveDecoder::castle(const std::string& move)
+DecodeResult MoveDecoder::castle(std::string_view move)
 {
     const bool kingside = move == "O-O" || move == "0-0" || move == "o-o";
     const bool queenside = move == "O-O-O" || move == "0-0-0" || move == "o-o-o";

@@ -72,16 +72,19 @@ private:
 
 std::size_t findNumber(const std::string& s, const char* digits, std::size_t length, std::size_t from)
 {
-    // digits followed by "."
-    const char first = digits[0];
-    while (from < s.size()) {
-        const void* hit = std::memchr(s.data() + from, first, s.size() - from);
+    // digits followed by ".": found from the periods, which movetext holds far
+    // fewer of than digits (every square names a rank).
+    const char* text = s.data();
+    for (std::size_t dot = from + length; dot < s.size(); ++dot) {
+        const void* hit = std::memchr(text + dot, '.', s.size() - dot);
         if (!hit)
             return std::string::npos;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
-        if (at + length < s.size() && std::memcmp(s.data() + at, digits, length) == 0 && s[at + length] == '.')
-            return at;
-        from = at + 1;
+        dot = static_cast<std::size_t>(static_cast<const char*>(hit) - text);
+        std::size_t i = 0;
+        while (i < length && text[dot - length + i] == digits[i])
+            ++i;
+        if (i == length)
+            return dot - length;
     }
     return std::string::npos;
 }
