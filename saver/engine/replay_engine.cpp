@@ -357,16 +357,18 @@ void ReplayEngine::Timer1_Timer()
     }
 
     decoder_.SideToMove = decoder_.SideToMove == 2 ? 1 : 2;
-    // A copy: a failed move loads the next game, which replaces the fields.
-    const MoveFields fields = fields_[static_cast<std::size_t>(MoveIndex)];
+    // The field is copied: a failed move loads the next game, which replaces the fields.
+    const MoveFields& fields = fields_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
-        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, fields.white);
-        afterHalfMove(fields.white, false, play(fields.white));
+        san_ = fields.white;
+        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, san_);
+        afterHalfMove(san_, false, play(san_));
         return;
     }
-    screen_.printBlackMove(fields.black);
-    const DecodeResult result = play(fields.black);
-    afterHalfMove(fields.black, true, result);
+    san_ = fields.black;
+    screen_.printBlackMove(san_);
+    const DecodeResult result = play(san_);
+    afterHalfMove(san_, true, result);
     // After a failure the next game is already loaded and keeps its MoveIndex 0;
     // after "Invalid Move" the program is ending.
     if (result != DecodeResult::Failed && result != DecodeResult::Invalid)
@@ -378,8 +380,8 @@ DecodeResult ReplayEngine::play(const std::string& san)
     // An empty field is no move: nothing is decoded for it.
     if (san.empty())
         return DecodeResult::NoEffect;
-    std::string move = san;
-    const DecodeResult result = decoder_.ExtractMove(move);
+    move_ = san;
+    const DecodeResult result = decoder_.ExtractMove(move_);
     if (observer_)
         observer_->halfMoveDecoded(san, result);
     return result;
