@@ -70,6 +70,26 @@ private:
     std::unordered_map<long, std::size_t> found_;
 };
 
+// Blanks and moves are a few characters long: a plain loop beats a library
+// call per token.
+std::size_t nextBlank(const std::string& s, std::size_t from)
+{
+    for (; from < s.size(); ++from) {
+        if (s[from] == ' ')
+            return from;
+    }
+    return std::string::npos;
+}
+
+std::size_t nextNonBlank(const std::string& s, std::size_t from)
+{
+    for (; from < s.size(); ++from) {
+        if (s[from] != ' ')
+            return from;
+    }
+    return std::string::npos;
+}
+
 std::size_t findNumber(const std::string& s, const char* digits, std::size_t length, std::size_t from)
 {
     // digits followed by ".": found from the periods, which movetext holds far
@@ -174,7 +194,7 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
 
         // White: the text between the period before the first blank after the
         // number and that blank, or else the first token after the period.
-        std::size_t q = s.find(' ', at + length + 2);
+        std::size_t q = nextBlank(s, at + length + 2);
         if (q == std::string::npos) {
             list.resize(used);
             return;
@@ -182,9 +202,9 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
         const std::size_t period = s.rfind('.', q);
         std::string_view white = trimBlanks(std::string_view(s).substr(period + 1, q - period - 1));
         if (white.empty()) {
-            const std::size_t t = s.find_first_not_of(' ', period + 1);
+            const std::size_t t = nextNonBlank(s, period + 1);
             if (t != std::string::npos)
-                q = s.find(' ', t);
+                q = nextBlank(s, t);
             if (t == std::string::npos || q == std::string::npos) {
                 list.resize(used);
                 return;
@@ -193,8 +213,8 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
         }
         // Black: the next token, up to a blank or the end of the text.
         std::string_view black;
-        if (const std::size_t b = s.find_first_not_of(' ', q); b != std::string::npos) {
-            const std::size_t e = std::min(s.find(' ', b), s.size());
+        if (const std::size_t b = nextNonBlank(s, q); b != std::string::npos) {
+            const std::size_t e = std::min(nextBlank(s, b), s.size());
             black = std::string_view(s).substr(b, e - b);
         }
         if (used == list.size())
