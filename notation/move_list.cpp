@@ -173,8 +173,29 @@ MoveFields moveFields(std::string_view line)
 }
 
 void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
-               const std::string& ResultTag, long firstNumber)
+               const std::string& ResultTag, long firstNumber, std::vector<MoveFields>* fields)
 {
+    // A line's fields, read back from the line only when a move is too long
+    // for its field: otherwise they are the two tokens themselves.
+    const auto keepFields = [fields](std::size_t at, std::string_view white, std::string_view black,
+                                     const std::string& line) {
+        if (!fields)
+            return;
+        if (at == fields->size())
+            fields->emplace_back();
+        MoveFields& f = (*fields)[at];
+        if (white.size() <= kFieldWidth && black.size() <= kFieldWidth) {
+            f.white = white;
+            f.black = black;
+        } else {
+            f = moveFields(line);
+        }
+    };
+    const auto finish = [&list, fields](std::size_t used) {
+        list.resize(used);
+        if (fields)
+            fields->resize(used);
+    };
     // The lines of the last game are overwritten rather than freed.
     std::size_t used = 0;
     std::string s(movetext);
@@ -196,7 +217,7 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
         // number and that blank, or else the first token after the period.
         std::size_t q = nextBlank(s, at + length + 2);
         if (q == std::string::npos) {
-            list.resize(used);
+            finish(used);
             return;
         }
         const std::size_t period = s.rfind('.', q);
@@ -206,7 +227,7 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
             if (t != std::string::npos)
                 q = nextBlank(s, t);
             if (t == std::string::npos || q == std::string::npos) {
-                list.resize(used);
+                finish(used);
                 return;
             }
             white = std::string_view(s).substr(t, q - t);
@@ -219,11 +240,13 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
         }
         if (used == list.size())
             list.emplace_back();
-        writeMoveLine(list[used++], static_cast<int>(n), white, black);
+        writeMoveLine(list[used], static_cast<int>(n), white, black);
+        keepFields(used, white, black, list[used]);
+        ++used;
         searchFrom = period + 1;
     }
 
-    list.resize(used);
+    finish(used);
     const std::string_view all = trimBlanks(s);
     const std::size_t lastBlank = all.rfind(' ');
     const std::string_view last = lastBlank == std::string_view::npos ? all : all.substr(lastBlank + 1);

@@ -296,14 +296,14 @@ void ReplayEngine::startGame(std::string_view gameText)
     const CleanResult cleaned = CleanPGN(gameText);
     if (cleaned.imbalance != Imbalance::None)
         dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical, MsgButtons::Ok);
-    if (start.kind == StartKind::FromFen)
+    if (start.kind == StartKind::FromFen) {
         ListStartMoves(cleaned.text, start.start, moveLines_, GameResult, ResultTag);
-    else
-        ListMoves(cleaned.text, moveLines_, GameResult, ResultTag);
-    fields_.clear();
-    fields_.reserve(moveLines_.size());
-    for (const std::string& line : moveLines_)
-        fields_.push_back(moveFields(line));
+        fields_.clear();
+        for (const std::string& line : moveLines_)
+            fields_.push_back(moveFields(line));
+    } else {
+        ListMoves(cleaned.text, moveLines_, GameResult, ResultTag, 1, &fields_);
+    }
     startPace(gameText);
 
     screen_.clearMoveList();
