@@ -1,6 +1,7 @@
 #include "replay_engine.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -41,6 +42,13 @@ std::int32_t toInt32(double value)
 
 std::int64_t toPosition(const std::string& text)
 {
+    // Positions are stored as plain integers: read without the general number
+    // parser, for any value a double holds exactly (what the parser would give).
+    std::int64_t whole = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
+    if (error == std::errc() && end == text.data() + text.size() && !text.empty() && whole < (std::int64_t{1} << 53) &&
+        whole > -(std::int64_t{1} << 53))
+        return whole;
     const double value = numericValue(text);
     if (!(std::fabs(value) < 9.0e18))
         return -1;
