@@ -1,5 +1,9 @@
 #include "clean_pgn.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <cstring>
 
 namespace morvane {
@@ -172,12 +176,27 @@ void blankBreaksAndNags(std::string& s)
 {
     char* p = s.data();
     char* end = p + s.size();
-    // A TAB separates tokens as a line break does.
-    for (char* q = p; q < end; ++q) {
+    // A TAB separates tokens as a line break does. Sixteen characters a step:
+    // every game's text passes here once.
+    char* q = p;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i tab = _mm_set1_epi8('\t');
+    const __m128i blank = _mm_set1_epi8(' ');
+    for (; end - q >= 16; q += 16) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        const __m128i breaks = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chars, lf), _mm_cmpeq_epi8(chars, cr)),
+                                            _mm_cmpeq_epi8(chars, tab));
+        const __m128i out = _mm_or_si128(_mm_and_si128(breaks, blank), _mm_andnot_si128(breaks, chars));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(q), out);
+    }
+#endif
+    for (; q < end; ++q) {
         if (*q == '\n' || *q == '\r' || *q == '\t')
             *q = ' ';
     }
-    for (char* q = p; q < end;) {
+    for (q = p; q < end;) {
         q = static_cast<char*>(std::memchr(q, '$', static_cast<std::size_t>(end - q)));
         if (!q)
             break;

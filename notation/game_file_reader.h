@@ -1,8 +1,10 @@
 #pragma once
-// Reads games out of a PGN file by their byte ranges, one read per game. The
-// file stays open between loads as long as its path still names the same file
-// (same device and inode), so a load costs one stat and one read whatever the
-// file's size; a file replaced under the same name is opened afresh.
+// Reads games out of a PGN file by their byte ranges. The file stays open
+// between loads as long as its path still names the same file (same device and
+// inode), and is read in large blocks: games played in file order cost one read
+// per block, not one per game. A file replaced under the same name is opened
+// afresh. While the file is watched and nothing was reported about it, a look
+// costs no system call at all; once something was, the block is read again.
 
 #include <sys/types.h>
 
@@ -11,6 +13,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "file_change_watch.h"
 
 namespace morvane {
 
@@ -45,8 +49,13 @@ private:
     std::string path_;
     bool found_ = false;
     Stamp stamp_;
+    FileChangeWatch watch_;
+    void dropBlock() { blockBytes_ = 0; }
+
     std::unique_ptr<char[]> buffer_; // grown as needed, never cleared
     std::size_t capacity_ = 0;
+    std::int64_t blockStart_ = 0; // file offset of buffer_[0]
+    std::size_t blockBytes_ = 0;  // bytes of the file held from there
 };
 
 } // namespace morvane

@@ -67,7 +67,7 @@ public:
 
 private:
     DecodeResult decode(std::string& move);
-    DecodeResult castle(const std::string& move);
+    DecodeResult castle(std::string_view move);
     void castle960(bool kingside);
     DecodeResult promote(std::string& move);
     DecodeResult capture(std::string& move);

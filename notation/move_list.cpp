@@ -70,18 +70,41 @@ private:
     std::unordered_map<long, std::size_t> found_;
 };
 
+// Blanks and moves are a few characters long: a plain loop beats a library
+// call per token.
+std::size_t nextBlank(const std::string& s, std::size_t from)
+{
+    for (; from < s.size(); ++from) {
+        if (s[from] == ' ')
+            return from;
+    }
+    return std::string::npos;
+}
+
+std::size_t nextNonBlank(const std::string& s, std::size_t from)
+{
+    for (; from < s.size(); ++from) {
+        if (s[from] != ' ')
+            return from;
+    }
+    return std::string::npos;
+}
+
 std::size_t findNumber(const std::string& s, const char* digits, std::size_t length, std::size_t from)
 {
-    // digits followed by "."
-    const char first = digits[0];
-    while (from < s.size()) {
-        const void* hit = std::memchr(s.data() + from, first, s.size() - from);
+    // digits followed by ".": found from the periods, which movetext holds far
+    // fewer of than digits (every square names a rank).
+    const char* text = s.data();
+    for (std::size_t dot = from + length; dot < s.size(); ++dot) {
+        const void* hit = std::memchr(text + dot, '.', s.size() - dot);
         if (!hit)
             return std::string::npos;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
-        if (at + length < s.size() && std::memcmp(s.data() + at, digits, length) == 0 && s[at + length] == '.')
-            return at;
-        from = at + 1;
+        dot = static_cast<std::size_t>(static_cast<const char*>(hit) - text);
+        std::size_t i = 0;
+        while (i < length && text[dot - length + i] == digits[i])
+            ++i;
+        if (i == length)
+            return dot - length;
     }
     return std::string::npos;
 }
@@ -93,11 +116,14 @@ bool isTerminationMarker(std::string_view token)
     return token == "1-0" || token == "0-1" || token == "1/2-1/2" || token == "*";
 }
 
-std::string moveLine(int moveNumber, std::string_view white, std::string_view black)
+namespace {
+
+// Writes the line into `line`, whose storage is reused from game to game.
+void writeMoveLine(std::string& line, long moveNumber, std::string_view white, std::string_view black)
 {
-    char number[16];
+    char number[24];
     auto [end, ec] = std::to_chars(number, number + sizeof number, moveNumber);
-    std::string line;
+    line.clear();
     line.reserve(static_cast<std::size_t>(end - number) + 2 + std::max(white.size(), kFieldWidth) +
                  std::max(black.size(), kFieldWidth) + 1);
     line.append(number, end);
@@ -110,6 +136,14 @@ std::string moveLine(int moveNumber, std::string_view white, std::string_view bl
     if (black.size() < kFieldWidth)
         line.append(kFieldWidth - black.size(), ' ');
     line += black;
+}
+
+} // namespace
+
+std::string moveLine(int moveNumber, std::string_view white, std::string_view black)
+{
+    std::string line;
+    writeMoveLine(line, moveNumber, white, black);
     return line;
 }
 
@@ -139,9 +173,31 @@ MoveFields moveFields(std::string_view line)
 }
 
 void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
-               const std::string& ResultTag, long firstNumber)
+               const std::string& ResultTag, long firstNumber, std::vector<MoveFields>* fields)
 {
-    list.clear();
+    // A line's fields, read back from the line only when a move is too long
+    // for its field: otherwise they are the two tokens themselves.
+    const auto keepFields = [fields](std::size_t at, std::string_view white, std::string_view black,
+                                     const std::string& line) {
+        if (!fields)
+            return;
+        if (at == fields->size())
+            fields->emplace_back();
+        MoveFields& f = (*fields)[at];
+        if (white.size() <= kFieldWidth && black.size() <= kFieldWidth) {
+            f.white = white;
+            f.black = black;
+        } else {
+            f = moveFields(line);
+        }
+    };
+    const auto finish = [&list, fields](std::size_t used) {
+        list.resize(used);
+        if (fields)
+            fields->resize(used);
+    };
+    // The lines of the last game are overwritten rather than freed.
+    std::size_t used = 0;
     std::string s(movetext);
     const bool hasContinuations = s.find("...") != std::string::npos;
     Continuations continuations = hasContinuations ? Continuations(s) : Continuations(std::string());
@@ -159,30 +215,38 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
 
         // White: the text between the period before the first blank after the
         // number and that blank, or else the first token after the period.
-        std::size_t q = s.find(' ', at + length + 2);
-        if (q == std::string::npos)
+        std::size_t q = nextBlank(s, at + length + 2);
+        if (q == std::string::npos) {
+            finish(used);
             return;
+        }
         const std::size_t period = s.rfind('.', q);
         std::string_view white = trimBlanks(std::string_view(s).substr(period + 1, q - period - 1));
         if (white.empty()) {
-            const std::size_t t = s.find_first_not_of(' ', period + 1);
-            if (t == std::string::npos)
+            const std::size_t t = nextNonBlank(s, period + 1);
+            if (t != std::string::npos)
+                q = nextBlank(s, t);
+            if (t == std::string::npos || q == std::string::npos) {
+                finish(used);
                 return;
-            q = s.find(' ', t);
-            if (q == std::string::npos)
-                return;
+            }
             white = std::string_view(s).substr(t, q - t);
         }
         // Black: the next token, up to a blank or the end of the text.
         std::string_view black;
-        if (const std::size_t b = s.find_first_not_of(' ', q); b != std::string::npos) {
-            const std::size_t e = std::min(s.find(' ', b), s.size());
+        if (const std::size_t b = nextNonBlank(s, q); b != std::string::npos) {
+            const std::size_t e = std::min(nextBlank(s, b), s.size());
             black = std::string_view(s).substr(b, e - b);
         }
-        list.push_back(moveLine(static_cast<int>(n), white, black));
+        if (used == list.size())
+            list.emplace_back();
+        writeMoveLine(list[used], static_cast<int>(n), white, black);
+        keepFields(used, white, black, list[used]);
+        ++used;
         searchFrom = period + 1;
     }
 
+    finish(used);
     const std::string_view all = trimBlanks(s);
     const std::size_t lastBlank = all.rfind(' ');
     const std::string_view last = lastBlank == std::string_view::npos ? all : all.substr(lastBlank + 1);

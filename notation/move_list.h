@@ -13,6 +13,11 @@ namespace morvane {
 
 inline constexpr std::size_t kFieldWidth = 8;
 
+struct MoveFields {
+    std::string white; // trimmed; empty = no move
+    std::string black;
+};
+
 // Turns cleaned movetext into move lines in `list` (cleared first) and sets
 // `GameResult` from the last token, or from `ResultTag` when that token is no
 // termination marker and the tag is not empty. Move numbers are searched in
@@ -20,16 +25,13 @@ inline constexpr std::size_t kFieldWidth = 8;
 // continuation " <n>..." is blanked. A text that ends inside a White move with
 // no blank after it ends the list there and leaves `GameResult` unchanged.
 // The search starts at `firstNumber` for a game set up from a later move.
+// When `fields` is given it gets each line's moveFields() as well.
 void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
-               const std::string& ResultTag, long firstNumber = 1);
+               const std::string& ResultTag, long firstNumber = 1, std::vector<MoveFields>* fields = nullptr);
 
 // One move line's layout from its parts.
 std::string moveLine(int moveNumber, std::string_view white, std::string_view black);
 
-struct MoveFields {
-    std::string white; // trimmed; empty = no move
-    std::string black;
-};
 // The White and Black fields of a move line: of a line of normal width, the
 // last sixteen characters split in two halves of eight, each trimmed.
 MoveFields moveFields(std::string_view line);

@@ -14,10 +14,9 @@ BoardModel::BoardModel()
     pieces_.fill(None);
 }
 
-void BoardModel::validate(int col, int row, std::int32_t number)
+void BoardModel::invalidSquare(std::int32_t number)
 {
-    if (!onBoard(col, row))
-        throw ControlError(number, error::InvalidSquareText);
+    throw ControlError(number, error::InvalidSquareText);
 }
 
 void BoardModel::SetSquare(PieceNum code, int index)
@@ -46,12 +45,6 @@ void BoardModel::Clear()
 {
     for (int k = 1; k <= 64; ++k)
         SetSquare(None, k);
-}
-
-PieceNum BoardModel::piece(std::int16_t col, std::int16_t row) const
-{
-    validate(col, row, error::InvalidSquareOnRead);
-    return pieces_[static_cast<std::size_t>(SquareIndex(col, row))];
 }
 
 void BoardModel::setPiece(std::int16_t col, std::int16_t row, PieceNum code)

@@ -33,7 +33,12 @@ public:
     // Position
     void NewGame();
     void Clear();
-    PieceNum piece(std::int16_t col, std::int16_t row) const;
+    // Inline: the decoders read single squares for every pawn move.
+    PieceNum piece(std::int16_t col, std::int16_t row) const
+    {
+        validate(col, row, error::InvalidSquareOnRead);
+        return pieces_[static_cast<std::size_t>(SquareIndex(col, row))];
+    }
     void setPiece(std::int16_t col, std::int16_t row, PieceNum code);
     void MovePiece(std::int16_t fromCol, std::int16_t fromRow, std::int16_t toCol, std::int16_t toRow);
     // Code at a square index 1..64, for drawing and scanning; no range check beyond an
@@ -60,7 +65,12 @@ public:
     void SetSquare(PieceNum code, int index);
 
 private:
-    static void validate(int col, int row, std::int32_t number = error::InvalidSquare);
+    static void validate(int col, int row, std::int32_t number = error::InvalidSquare)
+    {
+        if (!onBoard(col, row))
+            invalidSquare(number);
+    }
+    [[noreturn]] static void invalidSquare(std::int32_t number);
     bool pathClear(int fromCol, int fromRow, int toCol, int toRow) const;
 
     std::array<PieceNum, 65> pieces_{};

@@ -1,6 +1,7 @@
 #include "replay_engine.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -41,6 +42,13 @@ std::int32_t toInt32(double value)
 
 std::int64_t toPosition(const std::string& text)
 {
+    // Positions are stored as plain integers: read without the general number
+    // parser, for any value a double holds exactly (what the parser would give).
+    std::int64_t whole = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
+    if (error == std::errc() && end == text.data() + text.size() && !text.empty() && whole < (std::int64_t{1} << 53) &&
+        whole > -(std::int64_t{1} << 53))
+        return whole;
     const double value = numericValue(text);
     if (!(std::fabs(value) < 9.0e18))
         return -1;
@@ -296,14 +304,14 @@ void ReplayEngine::startGame(std::string_view gameText)
     const CleanResult cleaned = CleanPGN(gameText);
     if (cleaned.imbalance != Imbalance::None)
         dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical, MsgButtons::Ok);
-    if (start.kind == StartKind::FromFen)
+    if (start.kind == StartKind::FromFen) {
         ListStartMoves(cleaned.text, start.start, moveLines_, GameResult, ResultTag);
-    else
-        ListMoves(cleaned.text, moveLines_, GameResult, ResultTag);
-    fields_.clear();
-    fields_.reserve(moveLines_.size());
-    for (const std::string& line : moveLines_)
-        fields_.push_back(moveFields(line));
+        fields_.clear();
+        for (const std::string& line : moveLines_)
+            fields_.push_back(moveFields(line));
+    } else {
+        ListMoves(cleaned.text, moveLines_, GameResult, ResultTag, 1, &fields_);
+    }
     startPace(gameText);
 
     screen_.clearMoveList();
@@ -357,16 +365,18 @@ void ReplayEngine::Timer1_Timer()
     }
 
     decoder_.SideToMove = decoder_.SideToMove == 2 ? 1 : 2;
-    // A copy: a failed move loads the next game, which replaces the fields.
-    const MoveFields fields = fields_[static_cast<std::size_t>(MoveIndex)];
+    // The field is copied: a failed move loads the next game, which replaces the fields.
+    const MoveFields& fields = fields_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
-        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, fields.white);
-        afterHalfMove(fields.white, false, play(fields.white));
+        san_ = fields.white;
+        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, san_);
+        afterHalfMove(san_, false, play(san_));
         return;
     }
-    screen_.printBlackMove(fields.black);
-    const DecodeResult result = play(fields.black);
-    afterHalfMove(fields.black, true, result);
+    san_ = fields.black;
+    screen_.printBlackMove(san_);
+    const DecodeResult result = play(san_);
+    afterHalfMove(san_, true, result);
     // After a failure the next game is already loaded and keeps its MoveIndex 0;
     // after "Invalid Move" the program is ending.
     if (result != DecodeResult::Failed && result != DecodeResult::Invalid)
@@ -378,8 +388,8 @@ DecodeResult ReplayEngine::play(const std::string& san)
     // An empty field is no move: nothing is decoded for it.
     if (san.empty())
         return DecodeResult::NoEffect;
-    std::string move = san;
-    const DecodeResult result = decoder_.ExtractMove(move);
+    move_ = san;
+    const DecodeResult result = decoder_.ExtractMove(move_);
     if (observer_)
         observer_->halfMoveDecoded(san, result);
     return result;

@@ -121,6 +121,8 @@ private:
     MoveDecoder decoder_;
     std::vector<std::string> moveLines_;
     std::vector<MoveFields> fields_; // White and Black fields of each move line
+    std::string san_;                // the field being played, kept apart from fields_
+    std::string move_;               // what the decoder consumes of it
     GameFileReader gameFile_;
     std::string stampPath_; // the PGN file last loaded from, as it was then
     GameFileReader::Stamp stamp_;
