@@ -16,6 +16,9 @@ struct Option {
     const char* value; // the value's name in the help; null for an option without one
     const char* help;
     Apply apply;
+    // A switch that only sets a setting for the run: the key and its value.
+    const char* key = nullptr;
+    const char* keyValue = nullptr;
 };
 
 void setting(CommandLine& line, const char* key, const std::string& value)
@@ -28,16 +31,22 @@ void complain(CommandLine& line, const std::string& option, const std::string& v
     line.complaints.push_back("morvane3: --" + option + " wants " + wanted + ", not \"" + value + "\"; ignored.");
 }
 
-// Seconds as the settings hold them; a number outside 0..3600 would make a
-// saver that never moves or a timer that cannot be set.
-void seconds(CommandLine& line, const char* option, const char* key, const std::string& value)
+// A number from 0 to `most`, stored as typed: beyond it a saver would never
+// move or a timer could not be set.
+void number(CommandLine& line, const char* option, const char* key, const std::string& value, double most,
+            const char* wanted)
 {
     char* end = nullptr;
     errno = 0;
-    const double s = std::strtod(value.c_str(), &end);
-    if (value.empty() || *end != '\0' || errno != 0 || !(s >= 0 && s <= 3600))
-        return complain(line, option, value, "seconds from 0 to 3600");
+    const double n = std::strtod(value.c_str(), &end);
+    if (value.empty() || *end != '\0' || errno != 0 || !(n >= 0 && n <= most))
+        return complain(line, option, value, wanted);
     setting(line, key, value);
+}
+
+void seconds(CommandLine& line, const char* option, const char* key, const std::string& value)
+{
+    number(line, option, key, value, 3600, "seconds from 0 to 3600");
 }
 
 // Several launches on one line: the one that does least wins, so --help never
@@ -83,34 +92,20 @@ const Option kOptions[] = {
      [](CommandLine& l, const std::string& v) { seconds(l, "move-delay", "Timer", v); }},
     {"game-pause", "SECONDS", "seconds of pause after a game",
      [](CommandLine& l, const std::string& v) { seconds(l, "game-pause", "Timer2", v); }},
-    {"random", nullptr, "games in random order", [](CommandLine& l, const std::string&) { setting(l, "Random", "1"); }},
-    {"in-order", nullptr, "games in the file's order",
-     [](CommandLine& l, const std::string&) { setting(l, "Random", "0"); }},
-    {"rotate", nullptr, "Black at the bottom", [](CommandLine& l, const std::string&) { setting(l, "rotate", "1"); }},
-    {"no-rotate", nullptr, "White at the bottom",
-     [](CommandLine& l, const std::string&) { setting(l, "rotate", "0"); }},
-    {"highlight-move", nullptr, "tint the last move's squares and mark a king in check",
-     [](CommandLine& l, const std::string&) { setting(l, "HighlightMove", "1"); }},
-    {"no-highlight-move", nullptr, "no marks on the board",
-     [](CommandLine& l, const std::string&) { setting(l, "HighlightMove", "0"); }},
-    {"animate-moves", nullptr, "pieces slide to their squares",
-     [](CommandLine& l, const std::string&) { setting(l, "AnimateMoves", "1"); }},
-    {"no-animate-moves", nullptr, "pieces move at once",
-     [](CommandLine& l, const std::string&) { setting(l, "AnimateMoves", "0"); }},
-    {"hide-move-list", nullptr, "no move list",
-     [](CommandLine& l, const std::string&) { setting(l, "HideMoveList", "1"); }},
-    {"show-move-list", nullptr, "the move list at the right",
-     [](CommandLine& l, const std::string&) { setting(l, "HideMoveList", "0"); }},
-    {"show-comments", nullptr, "the comment on each move under the status line",
-     [](CommandLine& l, const std::string&) { setting(l, "ShowComments", "1"); }},
+    {"random", nullptr, "games in random order", nullptr, "Random", "1"},
+    {"in-order", nullptr, "games in the file's order", nullptr, "Random", "0"},
+    {"rotate", nullptr, "Black at the bottom", nullptr, "rotate", "1"},
+    {"no-rotate", nullptr, "White at the bottom", nullptr, "rotate", "0"},
+    {"highlight-move", nullptr, "tint the last move's squares and mark a king in check", nullptr, "HighlightMove", "1"},
+    {"no-highlight-move", nullptr, "no marks on the board", nullptr, "HighlightMove", "0"},
+    {"animate-moves", nullptr, "pieces slide to their squares", nullptr, "AnimateMoves", "1"},
+    {"no-animate-moves", nullptr, "pieces move at once", nullptr, "AnimateMoves", "0"},
+    {"hide-move-list", nullptr, "no move list", nullptr, "HideMoveList", "1"},
+    {"show-move-list", nullptr, "the move list at the right", nullptr, "HideMoveList", "0"},
+    {"show-comments", nullptr, "the comment on each move under the status line", nullptr, "ShowComments", "1"},
     {"pace-by-clock", "N", "moves as fast as the players' clocks show, N times faster (0: off)",
      [](CommandLine& l, const std::string& v) {
-         char* end = nullptr;
-         errno = 0;
-         const double n = std::strtod(v.c_str(), &end);
-         if (v.empty() || *end != '\0' || errno != 0 || !(n >= 0 && n <= 10000))
-             return complain(l, "pace-by-clock", v, "a speed factor from 0 to 10000");
-         setting(l, "PaceByClock", v);
+         number(l, "pace-by-clock", "PaceByClock", v, 10000, "a speed factor from 0 to 10000");
      }},
     {"sound", nullptr, "move sounds (XScreenSaver's window is silent without it)",
      [](CommandLine& l, const std::string&) {
@@ -217,7 +212,10 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments, const cha
             line.complaints.push_back("morvane3: --" + name + " needs " + option->value + "; ignored.");
             continue;
         }
-        option->apply(line, value.value_or(""));
+        if (option->key)
+            setting(line, option->key, option->keyValue);
+        else
+            option->apply(line, value.value_or(""));
     }
     // --window-id names the window; --root finds it in the variable, and without
     // the variable keeps its older meaning (the full-screen saver).
