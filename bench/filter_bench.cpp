@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     std::printf("%zu games\n", count);
     // The tags are read when the first word is typed after a listing.
     std::printf("first word after listing (tags read from the file): %.1f ms\n", medianMs([&] {
-                    shown.sourceListed(argv[1]);
+                    shown.sourceListed();
                     shown.setFilter(QStringLiteral("s"));
                 }));
 

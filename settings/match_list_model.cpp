@@ -33,15 +33,22 @@ int MatchListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(games_.size());
 }
 
+std::string_view MatchListModel::gameHead(int row) const
+{
+    if (row < 0 || row >= rowCount() || !file_.exists(path_))
+        return {};
+    const GameSpan& span = games_[static_cast<std::size_t>(row)];
+    const std::int64_t length = span.end > span.begin ? std::min(span.end - span.begin, kRowBytes) : kRowBytes;
+    return file_.read(span.begin, length).value_or(std::string_view());
+}
+
 QVariant MatchListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role != Qt::DisplayRole && role != EntryTextRole && role != Qt::ToolTipRole)
         return {};
-    const GameSpan& span = games_[static_cast<std::size_t>(index.row())];
-    const std::int64_t length = span.end > span.begin ? std::min(span.end - span.begin, kRowBytes) : kRowBytes;
-    const std::string_view game = file_.exists(path_) ? file_.read(span.begin, length).value_or("") : "";
+    const std::string_view game = gameHead(index.row());
     const std::string tags = MatchEntryText(game, GameSpan{1, static_cast<std::int64_t>(game.size()) + 1});
     QString entry = QString::number(index.row() + 1) + QStringLiteral("- ") + displayText(tags);
     if (role == EntryTextRole)

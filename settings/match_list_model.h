@@ -27,6 +27,9 @@ public:
     void clear();
 
     const std::vector<GameSpan>& games() const { return games_; }
+    const std::string& path() const { return path_; }
+    // The first bytes of game `row` as the file holds them now (enough for its tags).
+    std::string_view gameHead(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

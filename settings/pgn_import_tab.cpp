@@ -198,7 +198,7 @@ void PgnImportTab::GetGames(QString& fileName)
         error = QStringLiteral("the file cannot be read");
     if (!stamp || !error.isEmpty()) {
         model_->clear();
-        shown_->sourceListed({});
+        shown_->sourceListed();
         dialogs_.message("The PGN file could not be read:\r\n" + fileName.toStdString() + "\r\n" + error.toStdString(),
                          MsgIcon::Critical);
         return;
@@ -206,11 +206,11 @@ void PgnImportTab::GetGames(QString& fileName)
     listedStamp_ = *stamp;
     if (found.empty()) {
         model_->clear();
-        shown_->sourceListed({});
+        shown_->sourceListed();
         return;
     }
     model_->setGames(path, std::move(found));
-    shown_->sourceListed(fileName.toStdString());
+    shown_->sourceListed();
     emit applyAllowed(shown_->rowCount() > 0);
     showCount();
     selectGame(0);

@@ -7,17 +7,10 @@
 
 namespace morvane {
 
-namespace {
-
-constexpr std::int64_t kRowHeaderBytes = 16 * 1024;
-
-} // namespace
-
 ShownMatchList::ShownMatchList(MatchListModel& source, QObject* parent) : QAbstractListModel(parent), source_(source) {}
 
-void ShownMatchList::sourceListed(const std::string& path)
+void ShownMatchList::sourceListed()
 {
-    path_ = path;
     filter_.clear();
     tagsRead_ = false;
     apply();
@@ -40,7 +33,7 @@ void ShownMatchList::apply(const MatchFilter::Progress& onGame)
     filtered_ = !typed_.trimmed().isEmpty();
     if (filtered_) {
         if (!tagsRead_) {
-            filter_.load(path_, source_.games(), MatchFilter::kBlockBytes, onGame);
+            filter_.load(source_.path(), source_.games(), MatchFilter::kBlockBytes, onGame);
             tagsRead_ = true;
         }
         rows_ = filter_.matching(typed_);
@@ -86,12 +79,7 @@ QVariant ShownMatchList::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole)
         return source_.index(sourceRow(index.row())).data(role);
-    const GameSpan& span = games()[static_cast<std::size_t>(index.row())];
-    std::string_view header;
-    if (file_.exists(path_))
-        header = file_.read(span.begin, std::clamp<std::int64_t>(span.end - span.begin, 0, kRowHeaderBytes))
-                     .value_or(std::string_view());
-    const GameTags tags = readGameTags(header);
+    const GameTags tags = readGameTags(source_.gameHead(sourceRow(index.row())));
     QString row = QString::number(index.row() + 1) + QStringLiteral("- ") + displayText(tags.white) +
                   QStringLiteral(" - ") + displayText(tags.black);
     for (const std::string* more : {&tags.event, &tags.date})

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "game_file_reader.h"
 #include "match_filter.h"
 
 namespace morvane {
@@ -21,9 +20,8 @@ class ShownMatchList : public QAbstractListModel {
 public:
     ShownMatchList(MatchListModel& source, QObject* parent = nullptr);
 
-    // After the match list listed the games of `path`: applies the current
-    // filter again.
-    void sourceListed(const std::string& path);
+    // After the match list listed a file's games: applies the current filter again.
+    void sourceListed();
     // Keeps only the games whose tags hold every word of `typed`; `onGame`
     // hears of each game whose tags are read (only the first word after a
     // listing reads them).
@@ -45,12 +43,10 @@ private:
     MatchListModel& source_;
     MatchFilter filter_;
     QString typed_;
-    std::string path_;
     bool tagsRead_ = false;
     bool filtered_ = false;         // a word is typed
     std::vector<std::size_t> rows_; // match list rows shown while filtered
     std::vector<GameSpan> games_;   // their spans
-    mutable GameFileReader file_;   // the shown rows' tags are read when painted
 };
 
 } // namespace morvane
