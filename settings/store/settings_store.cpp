@@ -136,13 +136,16 @@ void SettingsStore::giveUpFile(const std::string& why) const
 
 bool SettingsStore::open()
 {
-    std::error_code ec;
-    const std::filesystem::path p(path_);
-    if (p.has_parent_path())
-        std::filesystem::create_directories(p.parent_path(), ec);
-    // Created by us, it is readable by its owner only (an empty file is an empty database).
-    if (const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0)
-        ::close(fd);
+    // SQLite's name for a store that never touches a file (the replay tool's).
+    if (path_ != ":memory:") {
+        std::error_code ec;
+        const std::filesystem::path p(path_);
+        if (p.has_parent_path())
+            std::filesystem::create_directories(p.parent_path(), ec);
+        // Created by us, it is readable by its owner only (an empty file is an empty database).
+        if (const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0)
+            ::close(fd);
+    }
     if (sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         const std::string why = db_ ? sqlite3_errmsg(db_) : "cannot open";
         sqlite3_close(db_);
