@@ -131,6 +131,15 @@ inline void click(QWidget* dialog, const char* name)
     QTest::mouseClick(w, Qt::LeftButton, {}, at);
 }
 
+// The dialog opened and `file` imported through PGN Import.
+inline std::unique_ptr<morvane::FrmSettings> openImported(DialogHarness& h, const std::string& file)
+{
+    auto dialog = h.open();
+    h.dialogs.files.push_back(file);
+    click(dialog.get(), "Command9");
+    return dialog;
+}
+
 inline void type(QWidget* dialog, const char* name, const QString& text)
 {
     auto* edit = child<QLineEdit>(dialog, name);

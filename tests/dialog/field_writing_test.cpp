@@ -34,9 +34,7 @@ TEST(FieldWriting, StaysInsideItsTagAndTheFilesEncoding)
         const std::string file = h.path("games.pgn");
         const std::string before = row.latin1File ? kLatin1 : readBytes(dataPgn("100_best_games.pgn"));
         writeBytes(file, before);
-        auto dialog = h.open();
-        h.dialogs.files = {file, file};
-        click(dialog.get(), "Command9");
+        auto dialog = openImported(h, file);
         click(dialog.get(), "Command6");
         // One key press carrying the text: key clicks know ASCII only.
         type(dialog.get(), "White", "");
@@ -53,6 +51,7 @@ TEST(FieldWriting, StaysInsideItsTagAndTheFilesEncoding)
             continue;
         }
         EXPECT_NE(after.find(row.written), std::string::npos) << row.name;
+        h.dialogs.files.push_back(file);
         click(dialog.get(), "Command9"); // read back as Edit Game reads it
         click(dialog.get(), "Command6");
         EXPECT_EQ(textOf(dialog.get(), "White"), QString::fromUtf8(row.white)) << row.name;

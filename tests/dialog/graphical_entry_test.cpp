@@ -1,6 +1,6 @@
 // The game-entry tab and the program's own game editor together: a game's
-// moves keep their pairs and their result through the editor, and the
-// editor's promotion sound reaches the program's sound output.
+// moves keep their pairs, their result and a FEN start through the editor,
+// and the editor's promotion sound reaches the program's sound output.
 
 #include <QListWidget>
 #include <QTimer>
@@ -11,6 +11,7 @@
 #include "dialog_harness.h"
 #include "frm_ge.h"
 #include "memory_settings.h"
+#include "move_list.h"
 #include "move_sounds.h"
 #include <quillboard/varnel.h>
 
@@ -31,11 +32,7 @@ int square(const std::string& name)
 
 class GraphicalEntry : public ::testing::Test {
 protected:
-    std::unique_ptr<morvane::FrmSettings> open()
-    {
-        h.playMoveSound = [this](int kind) { sounds.PlayMoveSound(kind); };
-        return h.open();
-    }
+    GraphicalEntry() { h.playMoveSound = [this](int kind) { sounds.PlayMoveSound(kind); }; }
 
     // Graphical Entry: lets the editor replay the listed moves, drags "e2e4 ..."
     // on its board and presses its OK (or `button`).
@@ -58,19 +55,17 @@ protected:
         EXPECT_TRUE(opened);
     }
 
-    DialogHarness h;
     RecordingOutput output;
     morvane::MemorySettings settings;
     morvane::MoveSounds sounds{settings, output, "/data/"};
+    DialogHarness h;
 };
 
 TEST_F(GraphicalEntry, MovesTypedAfterAWhiteOnlyLineKeepTheirPairsThroughTheEditor)
 {
     const std::string file = h.path("best.pgn");
     writeBytes(file, readBytes(dataPgn("100_best_games.pgn")));
-    auto dialog = open();
-    h.dialogs.files.push_back(file);
-    click(dialog.get(), "Command9");
+    auto dialog = openImported(h, file);
     click(dialog.get(), "Command7");
     graphicalEntry(dialog.get(), "e2e4 e7e5 g1f3 b8c6 f1b5");
     enterMoves(dialog.get(), "d3", "Nf6");
@@ -94,9 +89,7 @@ TEST_F(GraphicalEntry, AGameThatEndedAfterWhitesMoveIsContinuedByBlack)
     const std::string file = h.path("ended.pgn");
     writeBytes(file, "[Event \"E\"]\n[Site \"S\"]\n[Date \"D\"]\n[White \"W\"]\n[Black \"B\"]\n\n"
                      "1. e4 e5 2. Nf3 1-0\n");
-    auto dialog = open();
-    h.dialogs.files.push_back(file);
-    click(dialog.get(), "Command9");
+    auto dialog = openImported(h, file);
     click(dialog.get(), "Command6");
     EXPECT_EQ(listed(dialog.get()).back(), "2. Nf3     ");
     EXPECT_EQ(textOf(dialog.get(), "cmbResult"), "White Wins");
@@ -112,9 +105,30 @@ TEST_F(GraphicalEntry, AGameThatEndedAfterWhitesMoveIsContinuedByBlack)
     EXPECT_EQ(markers, 2u) << saved;
 }
 
+// Numbered from its FEN's move number, handed to the editor with its start (else
+// the editor numbers from 1), and saved with its SetUp, FEN and Variant tags.
+TEST_F(GraphicalEntry, AFenGameKeepsItsStartThroughEditorAndSave)
+{
+    const std::string file = h.path("puzzle.pgn");
+    writeBytes(file, "[Event \"P\"]\n[Site \"S\"]\n[Date \"D\"]\n[White \"W\"]\n[Black \"B\"]\n[Result \"1-0\"]\n"
+                     "[Variant \"From Position\"]\n[SetUp \"1\"]\n"
+                     "[FEN \"r1bqkbnr/pppp1ppp/2n5/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR b KQkq - 3 3\"]\n\n"
+                     "3... Nf6 4. Qxf7# 1-0\n");
+    auto dialog = openImported(h, file);
+    click(dialog.get(), "Command6");
+    EXPECT_EQ(textOf(dialog.get(), "MoveNum"), "5.");
+    graphicalEntry(dialog.get(), "");
+    click(dialog.get(), "Save");
+    EXPECT_EQ(readBytes(file),
+              "\r\n\r\n[Event \"P\"]\r\n[Site \"S\"]\r\n[Date \"D\"]\r\n[White \"W\"]\r\n[Black \"B\"]\r\n"
+              "[Result \"1-0\"]\r\n[SetUp \"1\"]\r\n[FEN \"r1bqkbnr/pppp1ppp/2n5/4p2Q/2B1P3/8/"
+              "PPPP1PPP/RNB1K1NR b KQkq - 3 3\"]\r\n[Variant \"From Position\"]\r\n" +
+                  morvane::moveLine(3, "", "Nf6") + "\r\n" + morvane::moveLine(4, "Qxf7#", "") + "\r\n 1-0\r\n\r\n");
+}
+
 TEST_F(GraphicalEntry, TheEditorsPromotionSoundIsTheProgramsMoveSound)
 {
-    auto dialog = open();
+    auto dialog = h.open();
     click(dialog.get(), "Command7");
     for (const auto& [white, black] : std::vector<std::pair<QString, QString>>{
              {"h4", "g5"}, {"hxg5", "h6"}, {"gxh6", "e6"}, {"h7", "Be7"}, {"hxg8=Q", "Rxg8"}})

@@ -2,6 +2,7 @@
 // files as LF and as CR LF, checked against the scan written out step by step.
 
 #include <QListView>
+#include <QTextDocumentFragment>
 
 #include <filesystem>
 
@@ -34,20 +35,19 @@ std::vector<std::string> literalEntries(const std::string& file)
     return entries;
 }
 
+// The second, shorter file's Apply leaves no pairs of the first behind.
 TEST(PgnImport, RealFilesListAndStoreExactlyTheirGames)
 {
-    const std::pair<const char*, bool> files[] = {{"100_best_games.pgn", true}, {"Fischer.pgn", false}};
+    DialogHarness h;
+    const std::pair<const char*, bool> files[] = {{"Fischer.pgn", false}, {"100_best_games.pgn", true}};
     for (const auto& [name, crlf] : files) {
         SCOPED_TRACE(name);
-        DialogHarness h;
         const std::string bytes = crlf ? withCrLf(readBytes(dataPgn(name))) : readBytes(dataPgn(name));
-        const std::string file = h.path("games.pgn");
+        const std::string file = h.path(name);
         writeBytes(file, bytes);
         const std::vector<std::string> entries = literalEntries(bytes);
         ASSERT_GT(entries.size(), 1u);
-        auto dialog = h.open();
-        h.dialogs.files.push_back(file);
-        click(dialog.get(), "Command9");
+        auto dialog = openImported(h, file);
         EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), QString::number(entries.size()) + " games found");
         EXPECT_EQ(textOf(dialog.get(), "Location"), QString::fromStdString(file));
         auto* list = child<QListView>(dialog.get(), "List1");
@@ -70,6 +70,8 @@ TEST(PgnImport, RealFilesListAndStoreExactlyTheirGames)
             ASSERT_EQ(h.stored("MatchBegin" + std::to_string(i + 1)), std::to_string(spans[i].begin)) << i + 1;
             ASSERT_EQ(h.stored("MatchEnd" + std::to_string(i + 1)), std::to_string(spans[i].end)) << i + 1;
         }
+        EXPECT_EQ(h.stored("MatchBegin" + std::to_string(spans.size() + 1)), "<absent>");
+        EXPECT_EQ(h.stored("MatchEnd" + std::to_string(spans.size() + 1)), "<absent>");
     }
 }
 
@@ -114,6 +116,20 @@ TEST(PgnImport, AMissingFileFallsBackToTheDefaultAndWithoutOneTheListStaysEmpty)
             EXPECT_FALSE(child(dialog.get(), "Match")->isVisible());
         }
     }
+}
+
+// Texts taken from a PGN file are shown as written, never as markup.
+TEST(MatchList, TooltipsShowTagsAsWritten)
+{
+    DialogHarness h;
+    const std::string text = "[Event \"<b>Open</b>\"]\n[White \"<img src=x width=20000>\"]\n[Black \"B\"]\n\n1. e4 *\n";
+    writeBytes(h.path("markup.pgn"), text);
+    morvane::MatchListModel model;
+    model.setGames(h.path("markup.pgn"), {{1, static_cast<std::int64_t>(text.size())}});
+    const QString tip = model.data(model.index(0), Qt::ToolTipRole).toString();
+    const QString shown = Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+    EXPECT_TRUE(shown.contains(QStringLiteral("<b>Open</b>"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("<img src=x width=20000>"))) << shown.toStdString();
 }
 
 } // namespace

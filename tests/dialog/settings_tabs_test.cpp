@@ -54,7 +54,10 @@ TEST(SettingsDialog, AFirstStartShowsTheDefaultsAndCancelWritesNothing)
                  {"Mute", false},
                  {"Sound1", true},
                  {"Sound2", true},
-                 {"Sound3", true}});
+                 {"Sound3", true},
+                 {"HighlightMove", false},
+                 {"AnimateMoves", false},
+                 {"PaceByClock", false}});
     EXPECT_EQ(child(d, "lblFontTest")->font().family(), "Arial");
     EXPECT_FALSE(child(d, "Frame8")->isHidden());
     EXPECT_FALSE(child(d, "SaveAs")->isEnabled());
@@ -83,8 +86,10 @@ TEST(SettingsDialog, ApplyStoresEveryChoiceAndTheNextOpeningShowsIt)
         QWidget* d = dialog.get();
         type(d, "Text1", "3.5");
         type(d, "Text2", "soon"); // stored as typed
-        for (const char* box : {"Random", "HideMoveList", "rotate", "Sound2"})
+        for (const char* box : {"Random", "HideMoveList", "rotate", "Sound2", "HighlightMove", "AnimateMoves",
+                                "ShowComments", "PaceByClock"})
             click(d, box);
+        type(d, "txtPaceFactor", "4");
         child<QComboBox>(d, "Combo1")->setCurrentIndex(3);
         h.dialogs.fonts.push_back(morvane::FontChoice{"DejaVu Serif", 10.5});
         h.dialogs.colors = {0x0000FFu, 0x804020u}; // red text, then the background
@@ -108,7 +113,9 @@ TEST(SettingsDialog, ApplyStoresEveryChoiceAndTheNextOpeningShowsIt)
         {"rotate", "1"},      {"HideMoveList", "1"},
         {"style", "4"},       {"FontName", "DejaVu Serif"},
         {"FontSize", "10.5"}, {"PGNFile", pgn},
-        {"FirstGame", "5"},   {"NumOfGames", std::to_string(morvane::IndexGames(readBytes(pgn)).size())}};
+        {"FirstGame", "5"},   {"NumOfGames", std::to_string(morvane::IndexGames(readBytes(pgn)).size())},
+        {"HighlightMove", "1"}, {"AnimateMoves", "1"},
+        {"ShowComments", "1"},  {"PaceByClock", "4"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(h.stored(key), value) << key;
 
@@ -123,29 +130,37 @@ TEST(SettingsDialog, ApplyStoresEveryChoiceAndTheNextOpeningShowsIt)
                  {"lblFontTest", "DejaVu Serif\nSize = 10.5"},
                  {"Label30(1)", wav},
                  {"Location", pgn},
-                 {"Match", "Match 5 will be played first"}}, // the stored first game stays chosen
-                {{"Random", true}, {"HideMoveList", true}, {"rotate", true}, {"Mute", true}, {"Sound2", false}});
+                 {"Match", "Match 5 will be played first"}, // the stored first game stays chosen
+                 {"txtPaceFactor", "4"}},
+                {{"Random", true},
+                 {"HideMoveList", true},
+                 {"rotate", true},
+                 {"Mute", true},
+                 {"Sound2", false},
+                 {"HighlightMove", true},
+                 {"AnimateMoves", true},
+                 {"ShowComments", true},
+                 {"PaceByClock", true}});
     EXPECT_TRUE(child(d, "Image1(3)")->isVisible());
     EXPECT_FALSE(child(d, "Image1(0)")->isVisible());
     EXPECT_TRUE(child(d, "Frame8")->isHidden()) << "a muted configuration opens with the choices hidden";
 }
 
-TEST(SettingsDialog, AShorterMatchListLeavesNoPairsOfTheLongerOne)
+// A factor that is no factor, or the box left unticked, stores 0: no pacing by the clocks.
+TEST(SetupTab, AClockPaceThatIsNoPaceIsStoredAsOff)
 {
     DialogHarness h;
-    const std::string game = "[Event \"E\"]\n[White \"W\"]\n[Black \"B\"]\n\n1. e4 e5 *\n\n";
-    writeBytes(h.path("three.pgn"), game + game + game);
-    writeBytes(h.path("two.pgn"), game + game);
-    auto dialog = h.open();
-    for (const char* file : {"three.pgn", "two.pgn"}) {
-        h.dialogs.files.push_back(h.path(file));
-        click(dialog.get(), "Command9");
+    for (const auto& [tick, factor] : std::vector<std::pair<bool, QString>>{{true, "soon"}, {true, "-2"}, {false, "4"}}) {
+        auto dialog = h.open();
+        if (tick)
+            click(dialog.get(), "PaceByClock");
+        type(dialog.get(), "txtPaceFactor", factor);
         click(dialog.get(), "CmdApply");
+        EXPECT_EQ(h.stored("PaceByClock"), "0") << factor.toStdString();
     }
-    EXPECT_EQ(h.stored("NumOfGames"), "2");
-    EXPECT_EQ(h.stored("MatchEnd2"), std::to_string(2 * game.size() + 1));
-    EXPECT_EQ(h.stored("MatchBegin3"), "<absent>");
-    EXPECT_EQ(h.stored("MatchEnd3"), "<absent>");
+    auto dialog = h.open();
+    EXPECT_EQ(textOf(dialog.get(), "txtPaceFactor"), "10");
+    EXPECT_FALSE(child<QCheckBox>(dialog.get(), "PaceByClock")->isChecked());
 }
 
 TEST(SettingsDialog, ApplyTellsOnceWhenTheSettingsCannotBeKept)

@@ -2,7 +2,6 @@
 // replays onto the board and comes back unchanged, and moves entered from a
 // set-up are numbered and written from it.
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -10,12 +9,14 @@
 #include "editor_fixture.h"
 #include "fen.h"
 #include "move_list.h"
+#include "pgn_file.h"
+#include "test_data.h"
 
 namespace {
 
 std::string readData(const std::string& name)
 {
-    return (std::stringstream() << std::ifstream(MORVANE3_DEFAULT_TEST_DATA "/pgn/" + name).rdbuf()).str();
+    return morvane::readWholeFile((testdata::pgnFolder() / name).string()).value_or("");
 }
 
 TEST(FenEditor, EveryFenGameReplaysAndComesBackUnchanged)

