@@ -70,56 +70,41 @@ TEST(DialogChoices, ReturnOnTheCloseQuestionKeepsTheGame)
 {
     DialogHarness h;
     morvane::QtDialogs real;
-    morvane::FrmSettings::Services quiet;
-    quiet.playSound = [](const QString&) {};
-    quiet.openUrl = [](const QString&) {};
-    quiet.editGame = [](const std::vector<std::string>&) { return std::optional<std::vector<std::string>>(); };
-    morvane::FrmSettings dialog(*h.store, real, QString::fromStdString(h.appPath), quiet);
-    dialog.show();
-    enterMoves(&dialog, "e4", "e5");
+    auto dialog = h.open(&real);
+    enterMoves(dialog.get(), "e4", "e5");
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             QTest::keyClick(box, Qt::Key_Return);
     });
     answer.start(20);
-    dialog.close();
-    EXPECT_TRUE(dialog.isVisible());
+    dialog->close();
+    EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST(DialogChoices, EnterInATimeBoxPressesNoButton)
+TEST_F(OpenDialog, EnterInATimeBoxPressesNoButton)
 {
-    DialogHarness h;
-    auto dialog = h.open();
     int pressed = 0;
     for (QPushButton* b : dialog->findChildren<QPushButton*>())
         QObject::connect(b, &QPushButton::clicked, [&pressed] { ++pressed; });
     for (const char* box : {"Text1", "Text2"}) {
-        click(dialog.get(), box);
-        QTest::keyClick(child(dialog.get(), box), Qt::Key_Return);
+        click(d, box);
+        QTest::keyClick(child(d, box), Qt::Key_Return);
         EXPECT_EQ(pressed, 0) << box;
     }
 }
 
-struct SaveName {
-    const char* button;
-    const char* chosen;
-    const char* written;
-};
-
-TEST(DialogChoices, ASaveNameWithoutExtensionGetsPgn)
+// Save asks for a name while the game has no file; Save As always asks.
+TEST_F(OpenDialog, ASaveNameWithoutExtensionGetsPgn)
 {
-    const SaveName rows[] = {
-        {"Save", "newgame", "newgame.pgn"}, {"SaveAs", "newgame", "newgame.pgn"}, {"SaveAs", "notes.txt", "notes.txt"}};
-    for (const SaveName& row : rows) {
-        DialogHarness h;
-        auto dialog = h.open();
-        enterMoves(dialog.get(), "e4", "e5");
-        h.dialogs.files.push_back(h.path(row.chosen));
-        click(dialog.get(), row.button);
-        EXPECT_TRUE(std::filesystem::exists(h.path(row.written))) << row.button << " " << row.chosen;
-        EXPECT_EQ(std::filesystem::exists(h.path("newgame")), false) << row.button;
-    }
+    enterMoves(d, "e4", "e5");
+    h.dialogs.files = {h.path("newgame"), h.path("other"), h.path("notes.txt")};
+    for (const char* button : {"Save", "SaveAs", "SaveAs"})
+        click(d, button);
+    for (const char* written : {"newgame.pgn", "other.pgn", "notes.txt"})
+        EXPECT_TRUE(std::filesystem::exists(h.path(written))) << written;
+    EXPECT_FALSE(std::filesystem::exists(h.path("newgame")));
+    EXPECT_FALSE(std::filesystem::exists(h.path("other")));
 }
 
 } // namespace

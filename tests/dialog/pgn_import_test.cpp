@@ -75,23 +75,21 @@ TEST(PgnImport, RealFilesListAndStoreExactlyTheirGames)
     }
 }
 
-TEST(PgnImport, AFileWithoutGamesOrACancelChangesNothingAndTheFolderIsRemembered)
+TEST_F(OpenDialog, ImportingAFileWithoutGamesOrACancelChangesNothingAndTheFolderIsRemembered)
 {
-    DialogHarness h;
-    auto dialog = h.open();
     writeBytes(h.path("notes.pgn"), "[event \"lower case is no game\"]\n1. e4 e5 *\n");
     h.dialogs.files = {std::nullopt, h.path("notes.pgn")};
-    click(dialog.get(), "Command9");
+    click(d, "Command9");
     EXPECT_EQ(h.dialogs.fileDialogStartDirs.back(), h.appPath) << "the first import starts in the data folder";
     EXPECT_EQ(h.stored("LastDir"), "<absent>");
-    click(dialog.get(), "Command9");
-    EXPECT_EQ(child<QListView>(dialog.get(), "List1")->model()->rowCount(), 0);
-    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "100 games found") << "the count stays";
-    EXPECT_FALSE(child(dialog.get(), "CmdApply")->isEnabled()) << "Apply waits for a file with games";
+    click(d, "Command9");
+    EXPECT_EQ(child<QListView>(d, "List1")->model()->rowCount(), 0);
+    EXPECT_EQ(textOf(d, "lblNumImported"), "100 games found") << "the count stays";
+    EXPECT_FALSE(child(d, "CmdApply")->isEnabled()) << "Apply waits for a file with games";
     EXPECT_TRUE(h.dialogs.messages.empty());
     EXPECT_EQ(h.stored("LastDir"), h.path("")) << "stored before any Apply";
     h.dialogs.files.push_back(std::nullopt);
-    click(dialog.get(), "Command9");
+    click(d, "Command9");
     EXPECT_EQ(h.dialogs.fileDialogStartDirs.back(), h.path(""));
 }
 
