@@ -1,6 +1,6 @@
 // What the user chose in the settings dialog stays chosen: the game played first,
-// a corrected tag, the answer to the close question, the name a game is saved
-// under; and Enter in a text box presses nothing.
+// the answer to the close question, the name a game is saved under; and Enter in
+// a text box presses nothing.
 
 #include <QListView>
 #include <QMessageBox>
@@ -12,7 +12,6 @@
 #include "qt_dialogs.h"
 
 using namespace testutil;
-using morvane::MsgAnswer;
 
 namespace {
 
@@ -32,36 +31,6 @@ TEST(DialogChoices, OpensOnTheStoredFirstGameWhenTheListHasIt)
         EXPECT_EQ(child<QListView>(dialog.get(), "List1")->currentIndex().row(), row.selected) << row.name;
         click(dialog.get(), "CmdOk");
         EXPECT_EQ(h.stored("FirstGame"), std::to_string(row.selected + 1)) << row.name;
-    }
-}
-
-struct Correction {
-    const char* field;
-    const char* written; // what the saved file then holds
-};
-
-TEST(DialogChoices, ATagOnlyCorrectionIsAChangeThatCanBeSaved)
-{
-    const Correction rows[] = {
-        {"EventNM", "[Event \"Fixed\"]"}, {"Site", "[Site \"Fixed\"]"},
-        {"DateNM", "[Date \"Fixed\"]"},   {"White", "[White \"Fixed\"]"},
-        {"Black", "[Black \"Fixed\"]"},   {"cmbResult", "[Result \"1/2-1/2\"]\r\n1. e4"}, // game 1 was "0-1"
-    };
-    for (const Correction& row : rows) {
-        DialogHarness h;
-        auto dialog = h.open();
-        click(dialog.get(), "Command6");
-        if (std::string(row.field) == "cmbResult")
-            QTest::keyClick(child(dialog.get(), "cmbResult"), Qt::Key_Down);
-        else
-            type(dialog.get(), row.field, "Fixed");
-        ASSERT_TRUE(child(dialog.get(), "Save")->isEnabled()) << row.field;
-
-        h.dialogs.answers.push_back(MsgAnswer::No);
-        dialog->close();
-        EXPECT_TRUE(dialog->isVisible()) << row.field << ": closing asks first";
-        click(dialog.get(), "Save");
-        EXPECT_NE(readBytes(h.appPath + "default.pgn").find(row.written), std::string::npos) << row.field;
     }
 }
 
