@@ -5,6 +5,7 @@
 #include <QTextDocumentFragment>
 
 #include <filesystem>
+#include <tuple>
 
 #include "dialog_harness.h"
 #include "game_index.h"
@@ -96,23 +97,20 @@ TEST_F(OpenDialog, ImportingAFileWithoutGamesOrACancelChangesNothingAndTheFolder
 TEST(PgnImport, AMissingFileFallsBackToTheDefaultAndWithoutOneTheListStaysEmpty)
 {
     const std::string notFound = "The specfied PGN file is not found, Loading Default";
-    for (const bool withDefault : {true, false}) {
+    const std::tuple<bool, std::vector<std::string>, QString> rows[] = {
+        {true, {notFound}, "100 games found"},
+        {false, {notFound, "Default File Not found, please specify a PGN file"}, ""}};
+    for (const auto& [withDefault, said, count] : rows) {
         DialogHarness h;
         h.config().save("PGNFile", h.path("gone.pgn"));
         if (!withDefault)
             std::filesystem::remove(h.appPath + "default.pgn");
         auto dialog = h.open();
-        if (withDefault) {
-            EXPECT_EQ(h.dialogs.texts(), std::vector<std::string>{notFound});
-            EXPECT_EQ(textOf(dialog.get(), "Location"), QString::fromStdString(h.appPath + "default.pgn"));
-            EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "100 games found");
-        } else {
-            EXPECT_EQ(h.dialogs.texts(),
-                      (std::vector<std::string>{notFound, "Default File Not found, please specify a PGN file"}));
-            EXPECT_EQ(child<QListView>(dialog.get(), "List1")->model()->rowCount(), 0);
-            EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "");
-            EXPECT_FALSE(child(dialog.get(), "Match")->isVisible());
-        }
+        EXPECT_EQ(h.dialogs.texts(), said);
+        EXPECT_EQ(textOf(dialog.get(), "Location").toStdString(), withDefault ? h.appPath + "default.pgn" : "");
+        EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), count);
+        EXPECT_EQ(child<QListView>(dialog.get(), "List1")->model()->rowCount(), withDefault ? 100 : 0);
+        EXPECT_EQ(child(dialog.get(), "Match")->isHidden(), !withDefault);
     }
 }
 
