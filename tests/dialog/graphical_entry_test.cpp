@@ -7,6 +7,7 @@
 #include "dialog_harness.h"
 #include "editor_fixture.h"
 #include "memory_settings.h"
+#include "move_list.h"
 #include "move_sounds.h"
 
 using namespace testutil;
@@ -76,43 +77,41 @@ TEST_F(GraphicalEntry, MovesTypedAfterAWhiteOnlyLineKeepTheirPairsThroughTheEdit
     EXPECT_NE(readBytes(file).find(movetext + " \r\n"), std::string::npos);
 }
 
-TEST_F(GraphicalEntry, AGameThatEndedAfterWhitesMoveIsContinuedByBlack)
+// A game edited in the editor and saved in place, as written from the start: one
+// that ended after White's move (the result shown from the marker, Black to move
+// in the editor, the marker written once) and one set up from a FEN (numbered
+// from its move number, handed to the editor with its start, its SetUp, FEN and
+// Variant tags kept).
+TEST_F(GraphicalEntry, AGameKeepsItsEndAndItsStartThroughEditorAndSave)
 {
-    const std::string file = h.path("ended.pgn");
-    writeBytes(file, "[Event \"E\"]\n[Site \"S\"]\n[Date \"D\"]\n[White \"W\"]\n[Black \"B\"]\n\n"
-                     "1. e4 e5 2. Nf3 1-0\n");
-    auto dialog = openImported(h, file);
-    click(dialog.get(), "Command6");
-    EXPECT_EQ(listed(dialog.get()).back(), "2. Nf3     ");
-    EXPECT_EQ(textOf(dialog.get(), "cmbResult"), "White Wins");
-
-    graphicalEntry(dialog.get(), "b8c6");
-    EXPECT_EQ(listed(dialog.get()).back(), "2. Nf3          Nc6");
-    click(dialog.get(), "Save");
-    EXPECT_TRUE(
-        readBytes(file).ends_with("[Result \"1-0\"]\r\n1. e4            e5\r\n2. Nf3          Nc6\r\n 1-0\r\n\r\n"))
-        << readBytes(file);
-}
-
-// Numbered from its FEN's move number, handed to the editor with its start (else
-// the editor numbers from 1), and saved with its SetUp, FEN and Variant tags.
-TEST_F(GraphicalEntry, AFenGameKeepsItsStartThroughEditorAndSave)
-{
-    const std::string file = h.path("puzzle.pgn");
-    writeBytes(file, "[Event \"P\"]\n[Site \"S\"]\n[Date \"D\"]\n[White \"W\"]\n[Black \"B\"]\n[Result \"1-0\"]\n"
-                     "[Variant \"From Position\"]\n[SetUp \"1\"]\n"
-                     "[FEN \"r1bqkbnr/pppp1ppp/2n5/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR b KQkq - 3 3\"]\n\n"
-                     "3... Nf6 4. Qxf7# 1-0\n");
-    auto dialog = openImported(h, file);
-    click(dialog.get(), "Command6");
-    EXPECT_EQ(textOf(dialog.get(), "MoveNum"), "5.");
-    graphicalEntry(dialog.get(), "");
-    click(dialog.get(), "Save");
-    EXPECT_EQ(readBytes(file),
-              "\r\n\r\n[Event \"P\"]\r\n[Site \"S\"]\r\n[Date \"D\"]\r\n[White \"W\"]\r\n[Black \"B\"]\r\n"
-              "[Result \"1-0\"]\r\n[SetUp \"1\"]\r\n[FEN \"r1bqkbnr/pppp1ppp/2n5/4p2Q/2B1P3/8/"
-              "PPPP1PPP/RNB1K1NR b KQkq - 3 3\"]\r\n[Variant \"From Position\"]\r\n" +
-                  morvane::moveLine(3, "", "Nf6") + "\r\n" + morvane::moveLine(4, "Qxf7#", "") + "\r\n 1-0\r\n\r\n");
+    const std::string tags = "[Event \"E\"]\n[Site \"S\"]\n[Date \"D\"]\n[White \"W\"]\n[Black \"B\"]\n";
+    const std::string fen = "r1bqkbnr/pppp1ppp/2n5/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR b KQkq - 3 3";
+    const std::string written = "\r\n\r\n[Event \"E\"]\r\n[Site \"S\"]\r\n[Date \"D\"]\r\n[White \"W\"]\r\n[Black "
+                                "\"B\"]\r\n[Result \"1-0\"]\r\n";
+    const struct {
+        std::string pgn;
+        const char* moveNumber; // for the next typed line
+        const char* drags;
+        std::string saved;
+    } rows[] = {
+        {tags + "\n1. e4 e5 2. Nf3 1-0\n", "3.", "b8c6",
+         written + "1. e4            e5\r\n2. Nf3          Nc6\r\n 1-0\r\n\r\n"},
+        {tags + "[Result \"1-0\"]\n[Variant \"From Position\"]\n[SetUp \"1\"]\n[FEN \"" + fen +
+             "\"]\n\n3... Nf6 4. Qxf7# 1-0\n",
+         "5.", "",
+         written + "[SetUp \"1\"]\r\n[FEN \"" + fen + "\"]\r\n[Variant \"From Position\"]\r\n" +
+             morvane::moveLine(3, "", "Nf6") + "\r\n" + morvane::moveLine(4, "Qxf7#", "") + "\r\n 1-0\r\n\r\n"},
+    };
+    for (const auto& row : rows) {
+        const std::string file = h.path("game.pgn");
+        writeBytes(file, row.pgn);
+        auto dialog = openImported(h, file);
+        click(dialog.get(), "Command6");
+        EXPECT_EQ(textOf(dialog.get(), "MoveNum"), row.moveNumber);
+        graphicalEntry(dialog.get(), row.drags);
+        click(dialog.get(), "Save");
+        EXPECT_EQ(readBytes(file), row.saved);
+    }
 }
 
 TEST_F(GraphicalEntry, TheEditorsPromotionSoundIsTheProgramsMoveSound)
