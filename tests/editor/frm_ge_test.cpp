@@ -1,5 +1,6 @@
 // The game editor driven through its board, buttons and labels.
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -131,10 +132,11 @@ TEST(GameEditor, ARunTimeFailureKeepsWhatWasEnteredBefore)
 
 TEST(GameEditor, BoardStyleComesFromTheStyleSetting)
 {
+    const QTemporaryDir dir;
     const std::tuple<const char*, std::int32_t, bool> rows[] = {
         {"0", quill::Modern, false}, {"2", quill::Classic, false}, {"3", quill::Classic, true}};
     for (const auto& [style, boardStyle, ownPieces] : rows) {
-        morvane::SettingsStore store(":memory:");
+        morvane::SettingsStore store(dir.filePath("settings.db").toStdString());
         morvane::Config config(store);
         config.save("style", style);
         testutil::ScriptedDialogs dialogs;
