@@ -15,22 +15,16 @@ using namespace testutil;
 
 namespace {
 
-struct FirstGameRow {
-    const char* name;
-    const char* stored;
-    int selected;
-};
-
 TEST(DialogChoices, OpensOnTheStoredFirstGameWhenTheListHasIt)
 {
-    const FirstGameRow rows[] = {{"within", "5", 4}, {"last", "100", 99}, {"beyond", "101", 0}, {"zero", "0", 0}};
-    for (const FirstGameRow& row : rows) {
+    // The stored number, and the row then selected (of 100); one within is the Apply test's.
+    for (const auto& [stored, selected] : std::vector<std::pair<std::string, int>>{{"100", 99}, {"101", 0}, {"0", 0}}) {
         DialogHarness h;
-        h.config().save("FirstGame", row.stored);
+        h.config().save("FirstGame", stored);
         auto dialog = h.open();
-        EXPECT_EQ(child<QListView>(dialog.get(), "List1")->currentIndex().row(), row.selected) << row.name;
+        EXPECT_EQ(child<QListView>(dialog.get(), "List1")->currentIndex().row(), selected) << stored;
         click(dialog.get(), "CmdOk");
-        EXPECT_EQ(h.stored("FirstGame"), std::to_string(row.selected + 1)) << row.name;
+        EXPECT_EQ(h.stored("FirstGame"), std::to_string(selected + 1)) << stored;
     }
 }
 

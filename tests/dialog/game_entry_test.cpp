@@ -44,14 +44,6 @@ protected:
         list->setCurrentIndex(list->model()->index(row, 0));
         click(d, "Command6");
     }
-    void newClubGame()
-    {
-        click(d, "Command7");
-        const char* tags[][2] = {
-            {"EventNM", "Club"}, {"Site", "Here"}, {"DateNM", "2024.05.01"}, {"White", "Ann"}, {"Black", "Bob"}};
-        for (const auto& tag : tags)
-            type(d, tag[0], tag[1]);
-    }
     bool enabled(const char* name) { return child(d, name)->isEnabled(); }
 
     DialogHarness h;
@@ -110,7 +102,10 @@ TEST_F(GameEntry, ANewGameIsAppendedAfterTheFileAndListedAgain)
         SCOPED_TRACE(row.button);
         h.dialogs.messages.clear();
         auto dialog = openOn("crlf.pgn", withCrLf(kTwoGames));
-        newClubGame();
+        click(d, "Command7");
+        for (const auto& [field, text] : std::vector<std::pair<const char*, QString>>{
+                 {"EventNM", "Club"}, {"Site", "Here"}, {"DateNM", "2024.05.01"}, {"White", "Ann"}, {"Black", "Bob"}})
+            type(d, field, text);
         EXPECT_EQ(textOf(d, "MoveNum"), "1.");
         enterMoves(d, "e4", "e5");
         enterMoves(d, "Qh5", "Nc6");

@@ -8,6 +8,7 @@
 #include "clean_pgn.h"
 #include "editor_fixture.h"
 #include "fen.h"
+#include "game_index.h"
 #include "move_list.h"
 #include "pgn_file.h"
 #include "test_data.h"
@@ -24,9 +25,8 @@ TEST(FenEditor, EveryFenGameReplaysAndComesBackUnchanged)
     const std::string file = readData("fen_and_960.pgn");
     std::istringstream expected(readData("fen_and_960.expected.tsv"));
     ASSERT_NE(file.find("[FEN "), std::string::npos);
-    for (std::size_t at = file.find("[Event "), next = 0; at != std::string::npos; at = next) {
-        next = file.find("[Event ", at + 1);
-        const std::string game = file.substr(at, next - at);
+    for (const morvane::GameSpan& span : morvane::IndexGames(file)) {
+        const std::string game(morvane::GameText(file, span));
         const morvane::GameStart start = morvane::gameStart(game).start;
         std::vector<std::string> lines;
         std::string result, row;
