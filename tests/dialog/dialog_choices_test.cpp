@@ -1,6 +1,6 @@
 // What the user chose in the settings dialog stays chosen: the game played first,
-// a corrected tag, the answer to the close question, the name a game is saved
-// under; and Enter in a text box presses nothing.
+// the answer to the close question, the name a game is saved under; and Enter in
+// a text box presses nothing.
 
 #include <QListView>
 #include <QMessageBox>
@@ -12,56 +12,19 @@
 #include "qt_dialogs.h"
 
 using namespace testutil;
-using morvane::MsgAnswer;
 
 namespace {
 
-struct FirstGameRow {
-    const char* name;
-    const char* stored;
-    int selected;
-};
-
 TEST(DialogChoices, OpensOnTheStoredFirstGameWhenTheListHasIt)
 {
-    const FirstGameRow rows[] = {{"within", "5", 4}, {"last", "100", 99}, {"beyond", "101", 0}, {"zero", "0", 0}};
-    for (const FirstGameRow& row : rows) {
+    // The stored number, and the row then selected (of 100); one within is the Apply test's.
+    for (const auto& [stored, selected] : std::vector<std::pair<std::string, int>>{{"100", 99}, {"101", 0}, {"0", 0}}) {
         DialogHarness h;
-        h.config().save("FirstGame", row.stored);
+        h.config().save("FirstGame", stored);
         auto dialog = h.open();
-        EXPECT_EQ(child<QListView>(dialog.get(), "List1")->currentIndex().row(), row.selected) << row.name;
+        EXPECT_EQ(child<QListView>(dialog.get(), "List1")->currentIndex().row(), selected) << stored;
         click(dialog.get(), "CmdOk");
-        EXPECT_EQ(h.stored("FirstGame"), std::to_string(row.selected + 1)) << row.name;
-    }
-}
-
-struct Correction {
-    const char* field;
-    const char* written; // what the saved file then holds
-};
-
-TEST(DialogChoices, ATagOnlyCorrectionIsAChangeThatCanBeSaved)
-{
-    const Correction rows[] = {
-        {"EventNM", "[Event \"Fixed\"]"}, {"Site", "[Site \"Fixed\"]"},
-        {"DateNM", "[Date \"Fixed\"]"},   {"White", "[White \"Fixed\"]"},
-        {"Black", "[Black \"Fixed\"]"},   {"cmbResult", "[Result \"1/2-1/2\"]\r\n1. e4"}, // game 1 was "0-1"
-    };
-    for (const Correction& row : rows) {
-        DialogHarness h;
-        auto dialog = h.open();
-        click(dialog.get(), "Command6");
-        if (std::string(row.field) == "cmbResult")
-            QTest::keyClick(child(dialog.get(), "cmbResult"), Qt::Key_Down);
-        else
-            type(dialog.get(), row.field, "Fixed");
-        ASSERT_TRUE(child(dialog.get(), "Save")->isEnabled()) << row.field;
-
-        h.dialogs.answers.push_back(MsgAnswer::No);
-        dialog->close();
-        EXPECT_TRUE(dialog->isVisible()) << row.field << ": closing asks first";
-        click(dialog.get(), "Save");
-        EXPECT_NE(readBytes(h.appPath + "default.pgn").find(row.written), std::string::npos) << row.field;
+        EXPECT_EQ(h.stored("FirstGame"), std::to_string(selected + 1)) << stored;
     }
 }
 
@@ -70,56 +33,41 @@ TEST(DialogChoices, ReturnOnTheCloseQuestionKeepsTheGame)
 {
     DialogHarness h;
     morvane::QtDialogs real;
-    morvane::FrmSettings::Services quiet;
-    quiet.playSound = [](const QString&) {};
-    quiet.openUrl = [](const QString&) {};
-    quiet.editGame = [](const std::vector<std::string>&) { return std::optional<std::vector<std::string>>(); };
-    morvane::FrmSettings dialog(*h.store, real, QString::fromStdString(h.appPath), quiet);
-    dialog.show();
-    enterMoves(&dialog, "e4", "e5");
+    auto dialog = h.open(&real);
+    enterMoves(dialog.get(), "e4", "e5");
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             QTest::keyClick(box, Qt::Key_Return);
     });
     answer.start(20);
-    dialog.close();
-    EXPECT_TRUE(dialog.isVisible());
+    dialog->close();
+    EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST(DialogChoices, EnterInATimeBoxPressesNoButton)
+TEST_F(OpenDialog, EnterInATimeBoxPressesNoButton)
 {
-    DialogHarness h;
-    auto dialog = h.open();
     int pressed = 0;
     for (QPushButton* b : dialog->findChildren<QPushButton*>())
         QObject::connect(b, &QPushButton::clicked, [&pressed] { ++pressed; });
     for (const char* box : {"Text1", "Text2"}) {
-        click(dialog.get(), box);
-        QTest::keyClick(child(dialog.get(), box), Qt::Key_Return);
+        click(d, box);
+        QTest::keyClick(child(d, box), Qt::Key_Return);
         EXPECT_EQ(pressed, 0) << box;
     }
 }
 
-struct SaveName {
-    const char* button;
-    const char* chosen;
-    const char* written;
-};
-
-TEST(DialogChoices, ASaveNameWithoutExtensionGetsPgn)
+// Save asks for a name while the game has no file; Save As always asks.
+TEST_F(OpenDialog, ASaveNameWithoutExtensionGetsPgn)
 {
-    const SaveName rows[] = {
-        {"Save", "newgame", "newgame.pgn"}, {"SaveAs", "newgame", "newgame.pgn"}, {"SaveAs", "notes.txt", "notes.txt"}};
-    for (const SaveName& row : rows) {
-        DialogHarness h;
-        auto dialog = h.open();
-        enterMoves(dialog.get(), "e4", "e5");
-        h.dialogs.files.push_back(h.path(row.chosen));
-        click(dialog.get(), row.button);
-        EXPECT_TRUE(std::filesystem::exists(h.path(row.written))) << row.button << " " << row.chosen;
-        EXPECT_EQ(std::filesystem::exists(h.path("newgame")), false) << row.button;
-    }
+    enterMoves(d, "e4", "e5");
+    h.dialogs.files = {h.path("newgame"), h.path("other"), h.path("notes.txt")};
+    for (const char* button : {"Save", "SaveAs", "SaveAs"})
+        click(d, button);
+    for (const char* written : {"newgame.pgn", "other.pgn", "notes.txt"})
+        EXPECT_TRUE(std::filesystem::exists(h.path(written))) << written;
+    EXPECT_FALSE(std::filesystem::exists(h.path("newgame")));
+    EXPECT_FALSE(std::filesystem::exists(h.path("other")));
 }
 
 } // namespace

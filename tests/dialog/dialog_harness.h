@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,13 +27,13 @@
 #include "frm_settings.h"
 #include "scripted_dialogs.h"
 #include "settings_store.h"
+#include "test_data.h"
 
 namespace testutil {
 
 inline std::string dataPgn(const std::string& name)
 {
-    const char* data = std::getenv("MORVANE3_TEST_DATA");
-    const std::string path = std::string(data ? data : MORVANE3_DEFAULT_TEST_DATA) + "/pgn/" + name;
+    const std::string path = (testdata::pgnFolder() / name).string();
     if (!std::filesystem::is_regular_file(path))
         ADD_FAILURE() << "missing test data: " << path;
     return path;
@@ -57,14 +56,7 @@ inline void writeBytes(const std::string& path, const std::string& bytes)
 // LF line ends turned into CR LF (lines already ending in CR LF stay as they are).
 inline std::string withCrLf(const std::string& text)
 {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            out += '\r';
-        out += text[i];
-    }
-    return out;
+    return QByteArray::fromStdString(text).replace("\r\n", "\n").replace("\n", "\r\n").toStdString();
 }
 
 class DialogHarness {
@@ -83,14 +75,15 @@ public:
     // A stored value, or "<absent>".
     std::string stored(const std::string& key) { return config().get(key, "<absent>"); }
 
-    std::unique_ptr<morvane::FrmSettings> open()
+    // On the scripted dialogs, or on `real` ones.
+    std::unique_ptr<morvane::FrmSettings> open(morvane::Dialogs* real = nullptr)
     {
         morvane::FrmSettings::Services services;
         services.openUrl = [this](const QString& a) { openedUrls.push_back(a); };
         services.playSound = [this](const QString& f) { playedSounds.push_back(f); };
         services.playMoveSound = playMoveSound;
-        auto dialog = std::make_unique<morvane::FrmSettings>(*store, dialogs, QString::fromStdString(appPath),
-                                                             std::move(services));
+        auto dialog = std::make_unique<morvane::FrmSettings>(*store, real ? *real : dialogs,
+                                                             QString::fromStdString(appPath), std::move(services));
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
         return dialog;
@@ -129,6 +122,23 @@ inline void click(QWidget* dialog, const char* name)
     // A check box answers on its box and caption, at its left end.
     const QPoint at = qobject_cast<QCheckBox*>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
     QTest::mouseClick(w, Qt::LeftButton, {}, at);
+}
+
+// A test with one dialog open on a harness of its own.
+class OpenDialog : public ::testing::Test {
+protected:
+    DialogHarness h;
+    std::unique_ptr<morvane::FrmSettings> dialog = h.open();
+    QWidget* d = dialog.get();
+};
+
+// The dialog opened and `file` imported through PGN Import.
+inline std::unique_ptr<morvane::FrmSettings> openImported(DialogHarness& h, const std::string& file)
+{
+    auto dialog = h.open();
+    h.dialogs.files.push_back(file);
+    click(dialog.get(), "Command9");
+    return dialog;
 }
 
 inline void type(QWidget* dialog, const char* name, const QString& text)

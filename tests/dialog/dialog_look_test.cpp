@@ -14,12 +14,10 @@ QString describe(const QWidget* w)
     return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
 }
 
-TEST(DialogLook, NothingIsClipped)
+TEST_F(OpenDialog, NothingIsClipped)
 {
-    DialogHarness h;
-    auto dialog = h.open();
-    click(dialog.get(), "Command6"); // a listed game on the entry tab, as a user would see it
-    auto* tabs = child<QTabWidget>(dialog.get(), "SSTab1");
+    click(d, "Command6"); // a listed game on the entry tab, as a user would see it
+    auto* tabs = child<QTabWidget>(d, "SSTab1");
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         QApplication::processEvents();

@@ -36,13 +36,13 @@ bool saidChanged(const ScriptedDialogs& dialogs)
     return !dialogs.messages.empty() && dialogs.messages.back().text.find("changed") != std::string::npos;
 }
 
-class FileChanges : public ::testing::Test {
+class FileChanges : public OpenDialog {
 protected:
     void SetUp() override
     {
         writeBytes(file, readBytes(dataPgn("100_best_games.pgn")));
         h.dialogs.files.push_back(file);
-        click(dialog.get(), "Command9");
+        click(d, "Command9");
     }
 
     // Another program rewrites the file; returns what it now holds.
@@ -56,8 +56,6 @@ protected:
         return changed;
     }
 
-    DialogHarness h;
-    std::unique_ptr<morvane::FrmSettings> dialog = h.open();
     std::string file = h.path("games.pgn");
 };
 
@@ -72,16 +70,16 @@ const OutsideChange kEditChanges[] = {
 TEST_P(EditAfterChange, IsRefusedAndTheListFollowsTheFile)
 {
     const std::string changed = changeOutside(GetParam());
-    click(dialog.get(), "Command6");
+    click(d, "Command6");
     EXPECT_TRUE(saidChanged(h.dialogs));
     EXPECT_NE(dialog->currentTab(), morvane::FrmSettings::GameEntryPage);
-    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), QString::number(gamesIn(changed)) + " games found");
+    EXPECT_EQ(textOf(d, "lblNumImported"), QString::number(gamesIn(changed)) + " games found");
 
     // Listed again, the game is cut where it now lies and saving keeps every other game.
-    click(dialog.get(), "Command6");
+    click(d, "Command6");
     ASSERT_EQ(dialog->currentTab(), morvane::FrmSettings::GameEntryPage);
-    enterMoves(dialog.get(), "Kh1", "Kc1");
-    click(dialog.get(), "Save");
+    enterMoves(d, "Kh1", "Kc1");
+    click(d, "Save");
     const std::string saved = readBytes(file);
     EXPECT_EQ(gamesIn(saved), gamesIn(changed));
     const std::string secondGame = changed.substr(changed.find("[Event \"Ch RSFSR\"]"));
@@ -100,17 +98,17 @@ class SaveAfterChange : public FileChanges, public ::testing::WithParamInterface
 
 TEST_P(SaveAfterChange, WritesNothingAndKeepsWhatWasTyped)
 {
-    click(dialog.get(), GetParam().button);
-    type(dialog.get(), "White", "Typed");
-    enterMoves(dialog.get(), "e4", "e5");
+    click(d, GetParam().button);
+    type(d, "White", "Typed");
+    enterMoves(d, "e4", "e5");
     const std::string changed =
         changeOutside({"GameAppended",
                        [](std::string b) { return b + "\r\n[Event \"Later\"]\r\n[White \"X\"]\r\n\r\n1. d4 *\r\n"; }});
-    click(dialog.get(), "Save");
+    click(d, "Save");
     EXPECT_TRUE(saidChanged(h.dialogs));
     EXPECT_EQ(readBytes(file), changed);
-    EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), QString::number(gamesIn(changed)) + " games found");
-    EXPECT_EQ(textOf(dialog.get(), "White"), "Typed");
+    EXPECT_EQ(textOf(d, "lblNumImported"), QString::number(gamesIn(changed)) + " games found");
+    EXPECT_EQ(textOf(d, "White"), "Typed");
     EXPECT_FALSE(dialog->findChild<morvane::GameEntryTab*>()->isGameSaved());
 }
 

@@ -43,9 +43,7 @@ TEST(PgnImport, TheFilterNarrowsTheListAndApplyAndEditTakeTheShownGames)
     const std::string bytes = readBytes(dataPgn("Fischer.pgn"));
     const std::string file = h.path("fischer.pgn");
     writeBytes(file, bytes);
-    auto dialog = h.open();
-    h.dialogs.files.push_back(file);
-    click(dialog.get(), "Command9");
+    auto dialog = openImported(h, file);
     type(dialog.get(), "txtFilter", "spassky 1972");
     EXPECT_EQ(textOf(dialog.get(), "lblNumImported"), "21 games found");
     auto* list = child<QListView>(dialog.get(), "List1");

@@ -30,8 +30,7 @@ public:
     {
         morvane::EditorServices services;
         if (!realPromotionDialog) {
-            services.promote = [this](int side) {
-                promotedSides.push_back(side);
+            services.promote = [this](int) {
                 const quill::PieceNum code = promotions.empty() ? quill::WQueen : promotions.front();
                 if (!promotions.empty())
                     promotions.pop_front();
@@ -86,7 +85,6 @@ public:
 
     testutil::ScriptedDialogs dialogs;
     std::deque<quill::PieceNum> promotions;
-    std::vector<int> promotedSides;
     std::unique_ptr<morvane::FrmGE> form;
 };
 

@@ -2,20 +2,22 @@
 // replays onto the board and comes back unchanged, and moves entered from a
 // set-up are numbered and written from it.
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 #include "clean_pgn.h"
 #include "editor_fixture.h"
 #include "fen.h"
+#include "game_index.h"
 #include "move_list.h"
+#include "pgn_file.h"
+#include "test_data.h"
 
 namespace {
 
 std::string readData(const std::string& name)
 {
-    return (std::stringstream() << std::ifstream(MORVANE3_DEFAULT_TEST_DATA "/pgn/" + name).rdbuf()).str();
+    return morvane::readWholeFile((testdata::pgnFolder() / name).string()).value_or("");
 }
 
 TEST(FenEditor, EveryFenGameReplaysAndComesBackUnchanged)
@@ -23,9 +25,8 @@ TEST(FenEditor, EveryFenGameReplaysAndComesBackUnchanged)
     const std::string file = readData("fen_and_960.pgn");
     std::istringstream expected(readData("fen_and_960.expected.tsv"));
     ASSERT_NE(file.find("[FEN "), std::string::npos);
-    for (std::size_t at = file.find("[Event "), next = 0; at != std::string::npos; at = next) {
-        next = file.find("[Event ", at + 1);
-        const std::string game = file.substr(at, next - at);
+    for (const morvane::GameSpan& span : morvane::IndexGames(file)) {
+        const std::string game(morvane::GameText(file, span));
         const morvane::GameStart start = morvane::gameStart(game).start;
         std::vector<std::string> lines;
         std::string result, row;

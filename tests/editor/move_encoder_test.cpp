@@ -29,13 +29,10 @@ public:
     int askedSide = 0;
 };
 
-std::int16_t colOf(const char* square)
+// "e4" as the board's column (a = 1) and row (rank 8 = 1).
+std::pair<std::int16_t, std::int16_t> at(const char* square)
 {
-    return static_cast<std::int16_t>(square[0] - 'a' + 1);
-}
-std::int16_t rowOf(const char* square)
-{
-    return static_cast<std::int16_t>(9 - (square[1] - '0'));
+    return {static_cast<std::int16_t>(square[0] - 'a' + 1), static_cast<std::int16_t>(9 - (square[1] - '0'))};
 }
 
 struct Row {
@@ -57,7 +54,8 @@ struct Row {
 std::optional<std::string> dropAndEncode(const Row& row, quill::BoardModel& board, ScriptedHost& host)
 {
     EXPECT_TRUE(morvane::setPlacement(board, row.before));
-    const std::int16_t fc = colOf(row.from), fr = rowOf(row.from), tc = colOf(row.to), tr = rowOf(row.to);
+    const auto [fc, fr] = at(row.from);
+    const auto [tc, tr] = at(row.to);
     const DroppedMove move{fc, fr, tc, tr, board.piece(tc, tr), board.piece(fc, fr), board.IsLegalMove(fc, fr, tc, tr)};
     board.setPiece(tc, tr, move.newpiece);
     board.setPiece(fc, fr, quill::None);

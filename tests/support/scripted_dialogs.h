@@ -27,15 +27,10 @@ public:
     morvane::MsgAnswer message(const std::string& text, morvane::MsgIcon icon, morvane::MsgButtons buttons) override
     {
         messages.push_back({text, icon, buttons});
-        if (!answers.empty()) {
-            const auto a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return buttons == morvane::MsgButtons::YesNo || buttons == morvane::MsgButtons::YesNoCancel ||
-                       buttons == morvane::MsgButtons::YesNoDefaultNo
-                   ? morvane::MsgAnswer::Yes
-                   : morvane::MsgAnswer::Ok;
+        if (!answers.empty())
+            return next(answers);
+        const bool ok = buttons == morvane::MsgButtons::Ok || buttons == morvane::MsgButtons::OkCancel;
+        return ok ? morvane::MsgAnswer::Ok : morvane::MsgAnswer::Yes;
     }
     std::optional<std::string> openFile(const std::string&, const std::string& startDir, const std::string&) override
     {

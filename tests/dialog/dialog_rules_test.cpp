@@ -1,7 +1,17 @@
-// The text rules under the game-entry tab that its widget tests do not reach.
+// The dialog's rules that need no window: the text rules under the game-entry
+// tab that its widget tests do not reach, and where the About and Setup links
+// find README.md and LICENSE (never in the source tree the program was built
+// from, which an installed program cannot rely on).
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "dialog_parts.h"
 #include "game_text.h"
 #include "move_line.h"
 
@@ -38,6 +48,35 @@ TEST(GameText, ResultTagQuotedTagsAndTheListEntry)
     // The replay's lines keep an eight-blank Black field when Black has no move.
     EXPECT_EQ(SplitMoveLine("12. Rxe8+         ").white, "Rxe8+");
     EXPECT_EQ(SplitMoveLine("12. Rxe8+         ").black, "");
+}
+
+TEST(ShippedFile, FoundInTheDataOrTheDocumentFolderOnly)
+{
+    struct Case {
+        const char* what;
+        std::vector<const char*> files; // relative to the prefix
+        const char* expected;           // relative to the prefix, "" for none
+    };
+    const Case cases[] = {
+        {"installed under a prefix", {"share/doc/morvane3/README.md"}, "share/doc/morvane3/README.md"},
+        {"beside the data wins",
+         {"share/morvane3/README.md", "share/doc/morvane3/README.md"},
+         "share/morvane3/README.md"},
+        {"another package's documents", {"share/doc/other/README.md", "share/README.md"}, ""},
+        {"nowhere", {}, ""},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir prefix;
+        const std::filesystem::path root = prefix.path().toStdString();
+        std::filesystem::create_directories(root / "share/morvane3");
+        for (const char* file : c.files) {
+            std::filesystem::create_directories((root / file).parent_path());
+            std::ofstream{root / file};
+        }
+        const QString found = shippedFile(prefix.filePath(QStringLiteral("share/morvane3/")), "README.md");
+        const QString expected = *c.expected ? QDir::cleanPath(prefix.filePath(QLatin1String(c.expected))) : QString();
+        EXPECT_EQ(found, expected) << c.what;
+    }
 }
 
 } // namespace
