@@ -1,4 +1,5 @@
-// The move decoder on what real games rarely show; the real-game replays guard the rest.
+// The move decoder on what real games rarely show; the real-game replays guard the rest, and
+// GameEndings annotation marks, illegal and invalid moves.
 #include "move_decoder.h"
 
 #include <gtest/gtest.h>
@@ -69,11 +70,7 @@ TEST(Decode, EndsOnThePlacement)
         // b8 comes first in scan order but cannot reach d4.
         {"hint among those that reach", "1N2k3/8/8/8/8/1N3N2/8/4K3", 1, "Nbd4", "1N2k3/8/8/8/3N4/5N2/8/4K3", Moved},
         {"only candidate, even pinned", "4k3/8/8/8/1b6/8/3N4/4K3", 1, "Ne4", "4k3/8/8/8/1b2N3/8/8/4K3", Moved},
-        {"annotation marks", kStart, 1, "e4! e5? Bc4?! Nc6!? Qh5!! Nf6?? Qxf7#!",
-         "r1bqkb1r/pppp1Qpp/2n2n2/4p3/2B1P3/8/PPPP1PPP/RNB1K1NR", Moved},
-        {"illegal move", kStart, 1, "Nd4", kStart, Skipped},
         {"marker", kStart, 1, "1/2-1/2", kStart, Marker},
-        {"unknown first character", kStart, 1, "Zf3", kStart, Invalid},
         {"rank off the board", kStart, 1, "Nf9", kStart, Failed},
         {"rank that is no digit", kStart, 1, "exf", kStart, Failed},
     };
