@@ -1,47 +1,17 @@
 // The settings store, and files that cannot be used as they are: each of those is
 // reported once, the program runs on (values in memory), and the file keeps its bytes.
-#include <gtest/gtest.h>
-
-#include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-#include "settings_store.h"
+#include "store_fixture.h"
 
 using namespace morvane;
 namespace fs = std::filesystem;
 
 namespace {
 
-class StoreTest : public ::testing::Test {
+class StoreFailures : public StoreTest {
 protected:
-    void SetUp() override
-    {
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // A store file made by SQLite itself: our table with Timer = 5, then `sql`.
-    void makeFile(const std::string& sql, bool ourTable = true)
-    {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
-        if (ourTable)
-            SettingsStore(path_).SaveSetting(kApp, kSection, "Timer", "5");
-        ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-        sqlite3_close(db);
-    }
-    std::string bytes() const
-    {
-        std::ifstream in(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
     // Opens the store, writes twice and reads back; returns what stderr got.
     std::string runOnIt(const std::string& expectTimer)
     {
@@ -57,11 +27,7 @@ protected:
         }
         return ::testing::internal::GetCapturedStderr();
     }
-
-    const fs::path dir_ = fs::temp_directory_path() / ("morvane3-store-" + std::to_string(::getpid()));
-    const std::string path_ = (dir_ / "s.db").string();
 };
-using StoreFailures = StoreTest;
 
 int reports(const std::string& text)
 {
