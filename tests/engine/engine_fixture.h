@@ -2,13 +2,14 @@
 // A replay engine on a board, with a recording screen, scripted dialogs,
 // settings in memory and a data folder of its own in a temporary directory.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,14 @@ public:
         std::ofstream(file(name), std::ios::binary) << bytes;
         return file(name);
     }
+    // `bytes` at `offset` of a sparse file: a hole makes a huge file without writing it.
+    bool writeAt(const std::string& name, std::int64_t offset, const std::string& bytes) const
+    {
+        const int fd = ::open(file(name).c_str(), O_WRONLY | O_CREAT, 0600);
+        const bool written = ::pwrite(fd, bytes.data(), bytes.size(), offset) == static_cast<ssize_t>(bytes.size());
+        ::close(fd);
+        return written;
+    }
 
 private:
     std::string path_;
@@ -49,6 +58,8 @@ public:
     std::string labels[5];
     std::vector<std::string> printed; // "1. e4", then "e5" for Black
     std::vector<std::string> calls;   // cursor, hide, unload, settings, end, clear
+    std::vector<std::string> captions;
+    std::vector<std::int32_t> intervals; // Timer1's, each time the engine sets it
     bool timer1 = false;
     bool timer2 = false;
     std::int32_t timer2Interval = -1;
@@ -71,6 +82,8 @@ public:
     void setTimer1Enabled(bool on) override { timer1 = on; }
     void setTimer2Enabled(bool on) override { timer2 = on; }
     void setTimer2Interval(std::int32_t ms) override { timer2Interval = ms; }
+    void setTimer1Interval(std::int32_t ms) override { intervals.push_back(ms); }
+    void showCaption(const std::string& text) override { captions.push_back(text); }
     void showCursor() override { calls.emplace_back("cursor"); }
     void hideSaver() override { calls.emplace_back("hide"); }
     void unloadSaver() override { calls.emplace_back("unload"); }

@@ -1,9 +1,6 @@
 // Small games replayed end to end through the loader and the move timer: where
 // the replay reads valid PGN differently from a literal reading, and how a game
 // ends, with the messages it shows on the way.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "engine_fixture.h"
 #include "placement.h"
 
@@ -25,7 +22,7 @@ TEST(GameEndings, EndOnThePlacementAndStatus)
         {"1. h4 g5 2. hxg5 h6 3. gxh6 Bg7 4. hxg7 Nf6 5. gxh8Q *", "rnbqk2Q/pppppp2/5n2/8/8/8/PPPPPPP1/RNBQKBNR",
          "Game was not completed", ""},
         {"1. e4 e5 *", kRuyLopez, "Match finished or stopped", ""},
-        {"1. e4! e5?! 2. Qh5!? Nc6?? 3. Bc4 Nf6?? 4. Qxf7#! 1-0",
+        {"1. e4! e5? 2. Qh5!? Nc6?! 3. Bc4!! Nf6?? 4. Qxf7#! 1-0",
          "r1bqkb1r/pppp1Qpp/2n2n2/4p3/2B1P3/8/PPPP1PPP/RNB1K1NR", "White wins", ""},
         // Brackets inside a tag value.
         {"[Site \"Riga [Tal]\"]\n[Result \"0-1\"]\n\n1. f3 e5 2. g4 Qh4# 0-1",
@@ -41,6 +38,10 @@ TEST(GameEndings, EndOnThePlacementAndStatus)
          "r1bqkbnr/1pp2ppp/p1p5/4p3/4P3/5N2/PPPP1PPP/RNBQK2R", "Match finished or stopped", ""},
         {"1.\te4\te5\t*", kRuyLopez, "Match finished or stopped", ""},
         {"[Annotator \"Joe]\"\n\n1. e4 e5 *", kRuyLopez, "Match finished or stopped", ""},
+        // An unbalanced comment makes the game empty.
+        {"1. e4 {oops e5 *", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR", "Match finished or stopped",
+         "- There is an error in this PGN file.\r\n- number of left braces '{' are not equal to number of right "
+         "braces '}'"},
         // The program ends: 2. d4 is never played.
         {"1. e4 Zz5 2. d4 *", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR", "", "Invalid Move"},
     };
@@ -62,16 +63,11 @@ TEST(GameEndings, EndOnThePlacementAndStatus)
 TEST(Loader, ReadsOnlyTheGamesOwnBytes)
 {
     Rig rig;
-    const std::string path = rig.dir.file("huge.pgn");
     const std::string text = "[Event \"far\"]\n[White \"W\"]\n\n1. d4 d5 1/2-1/2\n";
     const std::int64_t offset = 5'000'000'000;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ASSERT_GE(fd, 0);
-    const bool written = ::pwrite(fd, text.data(), text.size(), offset) == static_cast<ssize_t>(text.size());
-    ::close(fd);
-    if (!written)
+    if (!rig.dir.writeAt("huge.pgn", offset, text))
         GTEST_SKIP() << "no sparse files here";
-    rig.settings.save("PGNFile", path);
+    rig.settings.save("PGNFile", rig.dir.file("huge.pgn"));
     rig.settings.save("NumOfGames", "1");
     rig.settings.save("MatchBegin1", std::to_string(offset + 1));
     rig.settings.save("MatchEnd1", std::to_string(offset + 1 + static_cast<std::int64_t>(text.size())));

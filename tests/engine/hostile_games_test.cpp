@@ -1,8 +1,5 @@
 // Games and indexes written to hurt: each must leave the replay sound, with the
 // board right and the program running (hostile movetext is among the game endings).
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <climits>
 
 #include "clean_pgn.h"
@@ -52,16 +49,11 @@ TEST(Loader, AnIndexBeyondTheFileReadsWhatTheFileHolds)
 TEST(Loader, AGameBeyondTheSizeLimitIsAnEmptyGame)
 {
     Rig rig;
-    const std::string path = rig.dir.file("big.pgn");
     const std::string head = "[Event \"big\"]\n\n1. e4 e5 {";
     const std::string tail = "} *\n";
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::write(fd, head.data(), head.size()), static_cast<ssize_t>(head.size()));
-    ASSERT_EQ(::pwrite(fd, tail.data(), tail.size(), morvane::kMaxGameBytes), static_cast<ssize_t>(tail.size()));
-    ::close(fd);
+    ASSERT_TRUE(rig.dir.writeAt("big.pgn", 0, head) && rig.dir.writeAt("big.pgn", morvane::kMaxGameBytes, tail));
     rig.usePgn("small.pgn", game("W", "B", "1. d4 d5 *"));
-    rig.settings.save("PGNFile", path);
+    rig.settings.save("PGNFile", rig.dir.file("big.pgn"));
     rig.settings.save("MatchEnd1", std::to_string(morvane::kMaxGameBytes + 1 + tail.size()));
     rig.engine.Timer2_Timer();
     EXPECT_TRUE(rig.engine.moveLines().empty());

@@ -112,17 +112,6 @@ TEST(Loader, TagsGoToTheLabelsAndTheResultTagSurvivesAGameWithoutOne)
     EXPECT_EQ(rig.engine.GameResult, "1-0");
 }
 
-TEST(Loader, UnbalancedCommentShowsItsMessageAndAnEmptyGame)
-{
-    Rig rig;
-    rig.usePgn("m.pgn", "[Event \"x\"]\n\n1. e4 {oops e5 *\n");
-    rig.engine.Timer2_Timer();
-    EXPECT_EQ(rig.dialogs.texts(), std::vector<std::string>{"- There is an error in this PGN file.\r\n- number of "
-                                                            "left braces '{' are not equal to number of right "
-                                                            "braces '}'"});
-    EXPECT_TRUE(rig.engine.moveLines().empty());
-}
-
 TEST(MoveTimer, PrintsPlaysAndSoundsEachHalfMove)
 {
     Rig rig;

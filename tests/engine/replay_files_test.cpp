@@ -2,15 +2,9 @@
 // on the placement an independent reader found, with no message.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
-#include "board_model.h"
-#include "headless_replay.h"
-#include "memory_settings.h"
-#include "replay_engine.h"
 #include "replay_report.h"
 #include "test_data.h"
 

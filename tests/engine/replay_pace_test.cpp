@@ -1,12 +1,11 @@
 // Waits taken from the players' clocks, captions held long enough to read, and
 // the replay that shows both.
-#include <fstream>
-#include <sstream>
 #include <tuple>
 
 #include "engine_fixture.h"
 #include "game_index.h"
 #include "move_pace.h"
+#include "test_data.h"
 
 namespace {
 
@@ -14,18 +13,10 @@ using morvane::halfMoveKey;
 using morvane::pacedWait;
 using morvane::readableWait;
 
-std::string annotatedFile()
-{
-    std::ifstream in(std::string(MORVANE3_DEFAULT_TEST_DATA) + "/annotated.pgn", std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 // The replay test below checks the clocks' drops; here the edges of the rules.
 TEST(ReplayPace, ClocksGiveEachMoveItsTime)
 {
-    const std::string text = annotatedFile();
+    const std::string text = testdata::annotatedPgn();
     const auto spans = morvane::IndexGames(text);
     ASSERT_EQ(spans.size(), 3u);
     const auto notes = [&](std::size_t game) { return morvane::readMoveNotes(morvane::GameText(text, spans[game])); };
@@ -56,41 +47,21 @@ TEST(ReplayPace, WaitsStayWithinTheirBounds)
     EXPECT_EQ(readableWait(20000, "long wait anyway"), 20000);
 }
 
-// A screen that keeps every caption and interval the engine asks for.
-class PacedScreen : public enginetest::RecordingScreen {
-public:
-    std::vector<std::string> captions;
-    std::vector<std::int32_t> intervals;
-    void showCaption(const std::string& text) override { captions.push_back(text); }
-    void setTimer1Interval(std::int32_t ms) override { intervals.push_back(ms); }
-};
-
-struct PacedRig {
-    enginetest::TempDir dir;
-    quill::BoardModel board;
-    PacedScreen screen;
-    testutil::ScriptedDialogs dialogs;
-    morvane::MemorySettings settings;
-    morvane::ReplayEngine engine{board, screen, dialogs, settings, nullptr, dir.path()};
-
-    void play(const std::string& bytes)
-    {
-        std::string path = dir.write("annotated.pgn", bytes);
-        ASSERT_TRUE(engine.EnumDefault(path));
-        settings.save("PGNFile", path);
-        settings.save("Timer", "2");
-        engine.Timer2_Timer();
-        for (int i = 0; i < 200 && screen.timer1; ++i)
-            engine.Timer1_Timer();
-    }
-};
+// The annotated games at a Timer of 2 s, played through.
+void playAnnotated(enginetest::Rig& rig)
+{
+    rig.usePgn("annotated.pgn", testdata::annotatedPgn());
+    rig.settings.save("Timer", "2");
+    rig.engine.Timer2_Timer();
+    rig.playGame(200);
+}
 
 TEST(ReplayPace, TheReplayShowsCaptionsAndFollowsClocks)
 {
-    PacedRig rig;
+    enginetest::Rig rig;
     rig.settings.save("ShowComments", "1");
     rig.settings.save("PaceByClock", "10");
-    rig.play(annotatedFile());
+    playAnnotated(rig);
     const auto& s = rig.screen;
     // The load clears the caption; then one per half-move, fourteen in all.
     ASSERT_EQ(s.captions.size(), 15u);
@@ -107,8 +78,8 @@ TEST(ReplayPace, TheReplayShowsCaptionsAndFollowsClocks)
 
 TEST(ReplayPace, NothingChangesWhenBothAreOff)
 {
-    PacedRig rig;
-    rig.play(annotatedFile());
+    enginetest::Rig rig;
+    playAnnotated(rig);
     EXPECT_TRUE(rig.screen.captions.empty());
     EXPECT_TRUE(rig.screen.intervals.empty());
 }

@@ -38,26 +38,18 @@ TEST(CommandLine, Table)
         std::size_t complaints = 0;
     } rows[] = {
         // clang-format off
-        // XScreenSaver's display mode and settings preview
-        {"--root with the variable", {"--root"}, "0x2a00007", Launch::HostWindow, none, 0x2a00007},
+        // XScreenSaver's display mode and settings preview (its plain command lines, and the ~/.xscreensaver
+        // edits, run the real program in XScreenSaverEndToEnd)
         {"-root -delay 20000", {"-root", "-delay", "20000"}, "44040199", Launch::HostWindow, none, 44040199},
         {"--root --fps", {"--root", "--fps"}, "0X1F", Launch::HostWindow, none, 0x1f},
-        {"preview: --root --window-id", {"--root", "--window-id", "0x400001"}, nullptr, Launch::HostWindow, none,
-         0x400001},
-        {"--window-id wins over the variable", {"--root", "-window-id", "1234"}, "0x99", Launch::HostWindow, none,
-         1234},
         {"--window-id=ID", {"--window-id=0x10"}, nullptr, Launch::HostWindow, none, 0x10},
         {"--window-id without its id is refused, not full screen", {"--window-id"}, nullptr, Launch::HostWindow, none},
         {"variable naming no window", {"--root"}, "0", Launch::HostWindow, none},
         {"--root without the variable: full screen", {"--root"}, nullptr, Launch::Switches, RunMode::FullScreen},
         {"the standard hack options", {"--install", "--visual", "default", "--mono", "--pair", "--display", ":0"},
          nullptr, Launch::Switches, RunMode::FullScreen},
-        // Windows switches keep their meaning, the variable changes none of them
+        // Windows switches (their run modes: RunMode.CommandLineTable) are not changed by the variable
         {"empty: settings", {}, "0x2a", Launch::Switches, RunMode::Settings},
-        {"/C", {"/C"}, "0x2a", Launch::Switches, RunMode::Settings},
-        {"/p id", {"/p", "1234"}, nullptr, Launch::Switches, RunMode::Preview},
-        {"/e", {"/e"}, nullptr, Launch::Switches, RunMode::SettingsOnImport},
-        {"a bare word", {"hello"}, nullptr, Launch::Switches, RunMode::FullScreen},
         {"/S with a setting", {"/S", "--mute"}, nullptr, Launch::Switches, RunMode::FullScreen, {}, "sound=1"},
         {"after --, options are words", {"--", "--help"}, nullptr, Launch::Switches, RunMode::FullScreen},
         // Settings for the run
@@ -78,8 +70,6 @@ TEST(CommandLine, Table)
         {"--window", {"--window", "--rotate"}, nullptr, Launch::OwnWindow, none, {}, "rotate=1"},
         {"XScreenSaver's window wins over --window", {"--window", "--window-id", "5"}, nullptr, Launch::HostWindow,
          none, 5},
-        {"--add-to-xscreensaver", {"--add-to-xscreensaver"}, nullptr, Launch::AddToXScreenSaver, none},
-        {"--remove-from-xscreensaver", {"--remove-from-xscreensaver"}, nullptr, Launch::RemoveFromXScreenSaver, none},
         // clang-format on
     };
     for (const auto& row : rows) {

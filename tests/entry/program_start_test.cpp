@@ -55,7 +55,6 @@ TEST(ProgramStart, EachSwitchOpensItsWindowAndAPreviewWithoutAUsableWindowIsRefu
         const char* output;
     } rows[] = {
         {"/c:1234", 0, "Morvane 3.0 Settings", "mode: 1"},
-        {"' /s '", 0, "Morvane 3", "mode: 2"},
         {"/e", 0, "Morvane 3.0 Settings", "mode: 5"},
         {"/p", 2, "", "/P needs the id"},
         {"/p:1234", 2, "", "no window 1234"}, // no such window on this display

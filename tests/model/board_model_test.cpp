@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
 
 #include "board_model.h"
 
 using namespace quill;
 
 namespace {
-
-struct RecordingObserver : BoardObserver {
-    std::vector<int> redrawn;
-    std::vector<std::string> properties;
-    void squareChanged(int index) override { redrawn.push_back(index); }
-    void propertyChanged(const char* name) override { properties.emplace_back(name); }
-};
 
 std::int32_t errorNumberOf(const std::function<void()>& f)
 {
@@ -27,23 +19,6 @@ std::int32_t errorNumberOf(const std::function<void()>& f)
 }
 
 } // namespace
-
-TEST(BoardModel, EveryChangeGoesThroughOneSquareRedraw)
-{
-    BoardModel board;
-    RecordingObserver view;
-    board.setObserver(&view);
-    board.NewGame();
-    EXPECT_EQ(view.redrawn.size(), 64u + 32u);
-    view.redrawn.clear();
-    board.MovePiece(5, 7, 5, 5);
-    EXPECT_EQ(view.redrawn, (std::vector<int>{SquareIndex(5, 5), SquareIndex(5, 7)}));
-    view.redrawn.clear();
-    board.setPiece(3, 3, Wknight);
-    EXPECT_EQ(view.redrawn, std::vector<int>{SquareIndex(3, 3)});
-    EXPECT_EQ(view.properties, std::vector<std::string>{"Piece"});
-    EXPECT_EQ(board.persistedPieceValue(), Wknight);
-}
 
 TEST(BoardModel, MisuseCarriesItsNumberAndChangesNothing)
 {

@@ -100,17 +100,7 @@ TEST(KingCheck, AttacksFollowThePatterns)
     };
     for (const auto& r : rows)
         EXPECT_EQ(boardOf(r.board).IsKingChecked(r.king), r.checked) << r.name;
-}
-
-TEST(KingCheck, MisuseIsReportedAndAskingChangesNothing)
-{
-    BoardModel board = boardOf("");
-    board.setSelected(1, 1, true);
-    EXPECT_THROW((void)board.IsKingChecked(WQueen), ControlError); // its number: the dispatch tests
-    (void)board.IsKingChecked(wking);
-    for (int k = 1; k <= 64; ++k)
-        EXPECT_EQ(board.codeAt(k), boardOf("").codeAt(k)) << k;
-    EXPECT_TRUE(board.IsSelected(1, 1));
-    // A missing king is looked for at no square: the first attacker's range check fails.
+    // A missing king is looked for at no square: the first attacker's range check fails. (Asking for a piece that
+    // is no king: MemberDispatch.MisuseIsReportedWithTheRightNumber.)
     EXPECT_THROW((void)boardOf("4k3/3r4/8/8/8/8/8/8").IsKingChecked(wking), ControlError);
 }

@@ -1,9 +1,9 @@
-// The move decoder on what real games rarely show; the real-game replays guard the rest.
+// The move decoder on what real games rarely show; the real-game replays guard the rest, and
+// GameEndings annotation marks, illegal and invalid moves.
 #include "move_decoder.h"
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -69,11 +69,7 @@ TEST(Decode, EndsOnThePlacement)
         // b8 comes first in scan order but cannot reach d4.
         {"hint among those that reach", "1N2k3/8/8/8/8/1N3N2/8/4K3", 1, "Nbd4", "1N2k3/8/8/8/3N4/5N2/8/4K3", Moved},
         {"only candidate, even pinned", "4k3/8/8/8/1b6/8/3N4/4K3", 1, "Ne4", "4k3/8/8/8/1b2N3/8/8/4K3", Moved},
-        {"annotation marks", kStart, 1, "e4! e5? Bc4?! Nc6!? Qh5!! Nf6?? Qxf7#!",
-         "r1bqkb1r/pppp1Qpp/2n2n2/4p3/2B1P3/8/PPPP1PPP/RNB1K1NR", Moved},
-        {"illegal move", kStart, 1, "Nd4", kStart, Skipped},
         {"marker", kStart, 1, "1/2-1/2", kStart, Marker},
-        {"unknown first character", kStart, 1, "Zf3", kStart, Invalid},
         {"rank off the board", kStart, 1, "Nf9", kStart, Failed},
         {"rank that is no digit", kStart, 1, "exf", kStart, Failed},
     };
@@ -86,14 +82,13 @@ TEST(Decode, EndsOnThePlacement)
 }
 
 // The markers' texts and White's check are in the game endings; the reports behind "Illegal move",
-// "Invalid Move" and a failed decoding are in the replay engine's tests.
+// "Invalid Move" and a failed decoding, and the sounds of a move and a capture, are in the replay engine's tests.
 TEST(Decode, StatusTextsAndSoundsPerKindOfMove)
 {
     EXPECT_EQ(Decoding("4k3/8/8/8/8/8/8/3QK3").play("Qh5#").statuses.back(), "Black King Checked");
     Decoding checked("3qk3/8/8/8/8/8/8/4K3");
     checked.play("Qh4+ Kd1", 2);
     EXPECT_EQ(checked.decoder.StatusText, "") << "a move that gives no check clears the notice";
-    EXPECT_EQ(Decoding().play("e4 d5 exd5").sounds, (std::vector<int>{1, 1, 2}));
     EXPECT_EQ(Decoding("4k2r/8/8/8/8/8/8/4K3").play("O-O", 2).sounds, (std::vector<int>{1, 3}));
     // A capturing promotion asks for the move sound.
     EXPECT_EQ(Decoding("r7/1P6/8/8/8/8/8/k6K").play("bxa8=Q").sounds, std::vector<int>{1});

@@ -1,9 +1,6 @@
 // Comments tied to the half-moves they follow, on exported annotated games.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "game_index.h"
 #include "move_comments.h"
 #include "test_data.h"
@@ -12,14 +9,9 @@ namespace {
 
 using morvane::halfMoveKey;
 
-// The games of tests/data/annotated.pgn: a lichess blitz game with clocks, a
-// master game with notes and a variation, a club game with move times.
 std::vector<morvane::MoveNotes> annotatedNotes()
 {
-    std::ifstream in(testdata::pgnFolder().parent_path() / "annotated.pgn", std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const std::string text = bytes.str();
+    const std::string text = testdata::annotatedPgn();
     std::vector<morvane::MoveNotes> notes;
     for (const morvane::GameSpan& span : morvane::IndexGames(text))
         notes.push_back(morvane::readMoveNotes(morvane::GameText(text, span)));
@@ -57,15 +49,9 @@ TEST(MoveNotes, CaptionsFollowTheirHalfMove)
         EXPECT_EQ(captionOf(games[c.game], c.number, c.black), c.caption) << c.game << ": " << c.number;
 }
 
-TEST(MoveNotes, ClockCommandsGiveSeconds)
+TEST(MoveNotes, ClockTimesGiveSeconds)
 {
-    const auto games = annotatedNotes();
-    ASSERT_EQ(games.size(), 3u);
-    EXPECT_EQ(games[0].at(halfMoveKey(3, true)).clock, 150.0);
-    EXPECT_EQ(games[0].at(halfMoveKey(7, false)).clock, 140.0);
-    EXPECT_EQ(games[2].at(halfMoveKey(2, false)).elapsed, 70.0);
-    EXPECT_FALSE(games[2].at(halfMoveKey(2, false)).clock);
-
+    // The clocks of the annotated games give the waits in ReplayPace.
     const std::pair<const char*, std::optional<double>> times[] = {
         {"0:03:12", 192.0},   {"1:02:03.5", 3723.5},  {"12:30", 750.0},          {"45", 45.0},
         {"", std::nullopt},   {"1::2", std::nullopt}, {"1:2:3:4", std::nullopt}, {"0:1.5:00", std::nullopt},

@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,16 @@ inline std::filesystem::path pgnFolder()
     if (!data || !*data)
         data = "tests/data";
     return std::filesystem::path(data) / "pgn";
+}
+
+// The bytes of tests/data/annotated.pgn: a lichess blitz game with clocks, a
+// master game with notes and a variation, a club game with move times.
+inline std::string annotatedPgn()
+{
+    std::ifstream in(pgnFolder().parent_path() / "annotated.pgn", std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 // The real game files, each beside its .expected.tsv. One that is missing is

@@ -21,7 +21,6 @@ namespace savertest {
 
 // Fool's mate, then a game that ends without a result.
 inline constexpr const char* kGames = R"([Event "Spring Open"]
-[Site "?"]
 [Date "2020.03.01"]
 [White "Amber, A."]
 [Black "Basil, B."]
@@ -30,7 +29,6 @@ inline constexpr const char* kGames = R"([Event "Spring Open"]
 1. f3 e5 2. g4 Qh4# 0-1
 
 [Event "Autumn Cup"]
-[Site "?"]
 [Date "2021.10.02"]
 [White "Cato, C."]
 [Black "Dido, D."]

@@ -28,16 +28,19 @@ TEST(SaverLayout, PlacesTheFrameNamesAndListForEachScreen)
     const struct {
         int w, h;
         double frameLeft, frameTop, blackTop, whiteTop, eventLeft, eventTop, dateTop, listLeft, listTop;
+        double line = 285; // the text font's line: 12 points
     } rows[] = {
         // 640: frame at (70, 270), names at the left margin, event at 5000.
         {640, 480, 70, 270, 0, 6880, 5000, 30, 325, 6800, 1500},
         {1024, 768, 4380, 2460, 1300, 9070, 3180, 500, 900, 12560, 3550},
         // Shorter: the 1024 layout on a form measured at the screen's zoom (600 / 768).
         {1024, 600, 6530, 2460, 1300, 9070, 5330, 500, 900, 16861, 3550},
+        // 16 points: the same places, the list centred by its designed height whatever the font.
+        {1024, 768, 4380, 2460, 1300, 9070, 3180, 500, 900, 12560, 3550, 380},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(r.w);
-        const SaverLayout l(screen(r.w, r.h));
+        SCOPED_TRACE(testing::Message() << r.w << " line " << r.line);
+        const SaverLayout l(screen(r.w, r.h, r.line));
         const auto rounded = [](std::vector<double> v) {
             for (double& x : v)
                 x = std::round(x);
@@ -55,19 +58,13 @@ TEST(SaverLayout, PlacesTheFrameNamesAndListForEachScreen)
         EXPECT_DOUBLE_EQ(l.label(7).left, l.picture2().left);
         EXPECT_DOUBLE_EQ(l.label(6).left, l.picture2().left + l.picture2().width / 2);
         EXPECT_LT(l.label(6).bottom(), l.picture2().top);
+        // Twelve lines of the text font, the status line under them.
+        EXPECT_DOUBLE_EQ(l.picture2().height, 12 * r.line);
+        EXPECT_DOUBLE_EQ(l.label(5).top, l.picture2().bottom() + 120);
+        EXPECT_LT(l.label(8).bottom(), l.label(7).top);
         for (int n = 1; n <= 4 && r.w != 640; ++n)
             EXPECT_DOUBLE_EQ(l.label(n).left + l.label(n).width / 2, l.formWidth() / 2) << "centred Label" << n;
     }
-}
-
-TEST(SaverLayout, ThePreviewKeepsTheDesignedScale)
-{
-    const SaverLayout preview(screen(1920, 1080, 285, true));
-    EXPECT_DOUBLE_EQ(preview.scale().scale(), 1.0);
-    EXPECT_FALSE(preview.appliesBackColor());
-    // Pulled up and left by 350, the frame puts the board in the window's corner.
-    EXPECT_DOUBLE_EQ(SaverLayout::kPreviewFrameOffset + preview.board().left, 0);
-    EXPECT_DOUBLE_EQ(SaverLayout::kPreviewFrameOffset + preview.board().top, 0);
 }
 
 TEST(SaverLayout, TurningMovesNamesAndCoordinatesAndTurningBackRestoresThem)
@@ -93,16 +90,5 @@ TEST(SaverLayout, TurningMovesNamesAndCoordinatesAndTurningBackRestoresThem)
             EXPECT_EQ(l.label(n), first.label(n)) << "Label" << n;
         for (int i = 0; i < 16; ++i)
             EXPECT_EQ(l.coordinate(i), first.coordinate(i)) << "Label(" << i << ")";
-    }
-}
-
-TEST(SaverLayout, ListIsTwelveLinesOfTheTextFontWithHeadersAboveAndStatusBelow)
-{
-    for (const double line : {285.0, 380.0}) { // 12 and 16 points
-        const SaverLayout l(screen(1024, 768, line));
-        EXPECT_DOUBLE_EQ(l.picture2().height, 12 * line);
-        EXPECT_DOUBLE_EQ(l.picture2().top, 3550) << "centred by its designed height, whatever the font";
-        EXPECT_DOUBLE_EQ(l.label(5).top, l.picture2().bottom() + 120);
-        EXPECT_LT(l.label(8).bottom(), l.label(7).top);
     }
 }

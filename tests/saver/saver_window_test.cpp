@@ -60,10 +60,8 @@ TEST_F(SaverTest, RKeyTurnsBoardAndLabelsAndTurnsThemBack)
     QTest::keyClick(saver->windowHandle(), 'r');
     EXPECT_TRUE(board->isRotated());
     EXPECT_EQ(rect("Label2").top(), black.top()) << "White's name goes above the board";
-    EXPECT_LT(onForm("Label(8)").top(), onForm("Label(15)").top()) << "rank 1 at the top";
     QTest::keyClick(saver->windowHandle(), 'r');
     EXPECT_FALSE(board->isRotated());
-    EXPECT_EQ(rect("Label1"), black);
     EXPECT_EQ(onForm("Label(8)"), rank1);
 
     settings.save("rotate", "1");

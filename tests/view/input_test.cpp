@@ -4,6 +4,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "board_look.h"
 #include "event_log.h"
 
@@ -99,33 +101,22 @@ TEST(BoardInput, DisabledBoardRaisesNothing)
 
 TEST(BoardInput, ClicksReportModelSquaresWhateverTheRotationAndSize)
 {
-    const struct {
-        const char* name;
-        int widgetPixels;    // 0: as ChangeBoardSize leaves it
-        int boardSizeHalves; // ChangeBoardSize argument at 2 host units per drawing unit, or 0
-        QPoint at;
-        const char* square;   // the model square reported, "col row"
-        const char* position; // units into the square
-    } rows[] = {
-        // (20, 30) pixels at zoom 2 are (10, 15) units into the square.
-        {"zoom 2: top left is h1", 784, 0, QPoint(20, 30), "8 8", "10,15"},
-        {"resized: top right is a1", 0, 1600, QPoint(750, 50), "1 8", "50,50"},
-    };
-    for (const auto& r : rows) {
+    // The events of a Shift-click at `at` on a turned board of 2 host units per drawing unit, sized by `size`.
+    const auto click = [](const std::function<void(Varnel&)>& size, QPoint at) {
         Varnel board;
         board.setHostUnitsPerUnit(2);
-        if (r.boardSizeHalves != 0)
-            board.ChangeBoardSize(r.boardSizeHalves);
-        if (r.widgetPixels != 0)
-            board.resize(r.widgetPixels, r.widgetPixels);
+        size(board);
         board.RotateBoard();
         EventLog log(board);
-        QTest::mouseClick(&board, Qt::LeftButton, Qt::ShiftModifier, r.at);
-        const QString mouse = QStringLiteral(" %1 b1 s1 @%2").arg(r.square, r.position);
-        EXPECT_EQ(log.events,
-                  (QStringList{"MouseDown" + mouse, "MouseUp" + mouse, QStringLiteral("Click ") + r.square}))
-            << r.name;
-    }
+        QTest::mouseClick(&board, Qt::LeftButton, Qt::ShiftModifier, at);
+        return log.events;
+    };
+    // At zoom 2 the top left is h1, and (20, 30) pixels are (10, 15) units into it.
+    EXPECT_EQ(click([](Varnel& b) { b.resize(784, 784); }, {20, 30}),
+              (QStringList{"MouseDown 8 8 b1 s1 @10,15", "MouseUp 8 8 b1 s1 @10,15", "Click 8 8"}));
+    // Resized by ChangeBoardSize, the top right is a1.
+    EXPECT_EQ(click([](Varnel& b) { b.ChangeBoardSize(1600); }, {750, 50}),
+              (QStringList{"MouseDown 1 8 b1 s1 @50,50", "MouseUp 1 8 b1 s1 @50,50", "Click 1 8"}));
 }
 
 TEST(BoardInput, DoubleClickAndAReleaseElsewhere)

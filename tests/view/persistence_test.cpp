@@ -34,7 +34,8 @@ TEST(BoardProperties, EmptyStorageGivesTheDefaults)
                                       "BoardStyle", "SelectionColor"}));
     EXPECT_EQ(board.DragStyle(), DragMove);
     EXPECT_FALSE(board.EnableDrag());
-    EXPECT_EQ(notices, QStringList{"BoardStyle"}); // applied through its let
+    board.setPiece(3, 3, Wknight);
+    EXPECT_EQ(notices, (QStringList{"BoardStyle", "Piece"})); // BoardStyle applied through its let
     EXPECT_EQ(board.Picture(Wpawn), ImageSet::modern().at(Wpawn));
 }
 
@@ -53,6 +54,7 @@ TEST(BoardProperties, SavedPropertiesComeBackAndAWrongTypeFailsTheLoad)
     }
     EXPECT_EQ(bag.read("Enabled", -1), QVariant(0));    // False travels as 0
     EXPECT_EQ(bag.read("EnableDrag", 0), QVariant(-1)); // True travels as -1
+    EXPECT_EQ(bag.read("Piece", 0).toInt(), Wknight);   // the last code set, though the position is not kept
     Varnel loaded;
     loaded.readProperties(bag);
     EXPECT_FALSE(loaded.Enabled());
