@@ -114,6 +114,20 @@ TEST_F(StoreTest, KeysIgnoreCaseAndValuesSurviveReopeningWithTheirBytes)
     EXPECT_EQ(Config(store).get("PGNFile", "-1"), "-1");
 }
 
+// The replay tool keeps its index in SQLite's in-memory store.
+TEST_F(StoreTest, AnInMemoryStoreLeavesNoFileBehind)
+{
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);
+    {
+        SettingsStore store(":memory:");
+        Config(store).save("Timer", "3");
+        EXPECT_EQ(Config(store).get("Timer", ""), "3");
+    }
+    std::filesystem::current_path(cwd);
+    EXPECT_TRUE(std::filesystem::is_empty(dir_));
+}
+
 TEST_F(StoreTest, ABatchIsAllOrNothingAndAnInnerBatchJoinsTheOuter)
 {
     SettingsStore store(path_);
