@@ -73,6 +73,12 @@ bool isFile(char c)
     return c >= 'a' && c <= 'h';
 }
 
+// ColumnNumber of a single character, without making a text of it.
+std::int16_t fileNumber(char c)
+{
+    return isFile(c) ? static_cast<std::int16_t>(c - 'a' + 1) : 0;
+}
+
 // A pawn move to the first or last rank followed by a piece letter, written
 // without "=" ("b1Q", "exd8N").
 bool isBarePromotion(const std::string& s)
@@ -142,7 +148,7 @@ DecodeResult MoveDecoder::decode(std::string& move)
     if (move.size() == 2) {
         // Pawn advance; an empty square behind the target means a double step.
         ToRow = rowOf(move[1]);
-        ToCol = ColumnNumber(std::string_view(move).substr(0, 1));
+        ToCol = move.empty() ? 0 : fileNumber(move[0]);
         FromCol = ToCol;
         FromRow = static_cast<std::int16_t>(ToRow + towardMover());
         if (board_.piece(FromCol, FromRow) == quill::None)
@@ -221,10 +227,10 @@ DecodeResult MoveDecoder::promote(std::string& move)
     dropLast(move);
     const bool capturing = move.find('x') != std::string::npos;
     if (capturing)
-        FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
+        FromCol = move.empty() ? 0 : fileNumber(move[0]);
     ToRow = rowOf(lastOf(move));
     dropLast(move);
-    ToCol = ColumnNumber(std::string(1, lastOf(move)));
+    ToCol = fileNumber(lastOf(move));
     if (!capturing)
         FromCol = ToCol;
     FromRow = static_cast<std::int16_t>(ToRow + towardMover());
@@ -239,8 +245,8 @@ DecodeResult MoveDecoder::capture(std::string& move)
     // The "x" is not needed: the first character is the from-file.
     ToRow = rowOf(lastOf(move));
     dropLast(move);
-    ToCol = ColumnNumber(std::string(1, lastOf(move)));
-    FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
+    ToCol = fileNumber(lastOf(move));
+    FromCol = move.empty() ? 0 : fileNumber(move[0]);
     FromRow = static_cast<std::int16_t>(ToRow + towardMover());
     // En passant: onto the empty square behind a pawn that has just passed.
     if (SideToMove == 1) {
@@ -299,17 +305,23 @@ bool MoveDecoder::GetMove(std::string& move)
             move.pop_back();
     }
     // Each "x" goes and makes the move a capture (the character after a removed
-    // "x" is not looked at).
+    // "x" is not looked at). One pass that closes the gaps as it goes.
     const std::size_t length = move.size();
-    for (std::size_t i = 0; i < length; ++i) {
-        if (i < move.size() && move[i] == 'x') {
-            move.erase(i, 1);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < length;) {
+        if (move[i] == 'x') {
             SoundKind = 2;
+            if (i + 1 < length)
+                move[kept++] = move[i + 1];
+            i += 2;
+        } else {
+            move[kept++] = move[i++];
         }
     }
+    move.resize(kept);
     ToRow = rowOf(lastOf(move));
     dropLast(move);
-    ToCol = ColumnNumber(std::string(1, lastOf(move)));
+    ToCol = fileNumber(lastOf(move));
     dropLast(move);
 
     reachCount_ = 0;
@@ -331,7 +343,7 @@ bool MoveDecoder::GetMove(std::string& move)
     return true;
 }
 
-void MoveDecoder::GetBestPiece(std::string prefix)
+void MoveDecoder::GetBestPiece(std::string_view prefix)
 {
     FromCol = 0;
     FromRow = 0;
@@ -343,7 +355,7 @@ void MoveDecoder::GetBestPiece(std::string prefix)
             FromRow = static_cast<std::int16_t>(9 - (c - '0'));
         else
             break;
-        prefix.pop_back();
+        prefix.remove_suffix(1);
     }
     if (FromCol != 0 && FromRow != 0)
         return;
