@@ -1,5 +1,9 @@
 #include "move_list.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -17,6 +21,31 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// The first "..." at or after `from`. Movetext holds a period for every move
+// number: sixteen characters a step rather than a compare at each period.
+std::size_t findEllipsis(const std::string& s, std::size_t from)
+{
+    const char* text = s.data();
+    const std::size_t size = s.size();
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i dot = _mm_set1_epi8('.');
+    const auto dots = [text, dot](std::size_t at) {
+        return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at)), dot);
+    };
+    for (; i + 18 <= size; i += 16) {
+        const int mask = _mm_movemask_epi8(_mm_and_si128(_mm_and_si128(dots(i), dots(i + 1)), dots(i + 2)));
+        if (mask != 0)
+            return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    }
+#endif
+    for (; i + 3 <= size; ++i) {
+        if (text[i] == '.' && text[i + 1] == '.' && text[i + 2] == '.')
+            return i;
+    }
+    return std::string::npos;
+}
+
 // First positions of the Black continuations " <n>..." in the text, kept up to
 // date while they are blanked, so that each move number does not search the
 // whole text again.
@@ -24,7 +53,7 @@ class Continuations {
 public:
     explicit Continuations(const std::string& s)
     {
-        for (std::size_t x = s.find("..."); x != std::string::npos; x = s.find("...", x + 1))
+        for (std::size_t x = findEllipsis(s, 0); x != std::string::npos; x = findEllipsis(s, x + 1))
             noteAt(s, x);
     }
 
@@ -118,24 +147,35 @@ bool isTerminationMarker(std::string_view token)
 
 namespace {
 
-// Writes the line into `line`, whose storage is reused from game to game.
+// Writes the line into `line`, whose storage is reused from game to game: the
+// length is known beforehand, so the characters are written straight in.
 void writeMoveLine(std::string& line, long moveNumber, std::string_view white, std::string_view black)
 {
     char number[24];
     auto [end, ec] = std::to_chars(number, number + sizeof number, moveNumber);
-    line.clear();
-    line.reserve(static_cast<std::size_t>(end - number) + 2 + std::max(white.size(), kFieldWidth) +
-                 std::max(black.size(), kFieldWidth) + 1);
-    line.append(number, end);
-    line += ". ";
-    line += white;
-    if (white.size() < kFieldWidth)
-        line.append(kFieldWidth - white.size(), ' ');
-    else if (black.size() >= kFieldWidth && white.size() + black.size() > 2 * kFieldWidth)
-        line += ' '; // two long moves would otherwise read back as one
-    if (black.size() < kFieldWidth)
-        line.append(kFieldWidth - black.size(), ' ');
-    line += black;
+    const auto digits = static_cast<std::size_t>(end - number);
+    // Two long moves would otherwise read back as one.
+    const bool gap =
+        white.size() >= kFieldWidth && black.size() >= kFieldWidth && white.size() + black.size() > 2 * kFieldWidth;
+    line.resize(digits + 2 + std::max(white.size(), kFieldWidth) + (gap ? 1 : 0) + std::max(black.size(), kFieldWidth));
+    char* p = line.data();
+    std::memcpy(p, number, digits);
+    p += digits;
+    *p++ = '.';
+    *p++ = ' ';
+    std::memcpy(p, white.data(), white.size());
+    p += white.size();
+    if (white.size() < kFieldWidth) {
+        std::memset(p, ' ', kFieldWidth - white.size());
+        p += kFieldWidth - white.size();
+    } else if (gap) {
+        *p++ = ' ';
+    }
+    if (black.size() < kFieldWidth) {
+        std::memset(p, ' ', kFieldWidth - black.size());
+        p += kFieldWidth - black.size();
+    }
+    std::memcpy(p, black.data(), black.size());
 }
 
 } // namespace
@@ -147,19 +187,19 @@ std::string moveLine(int moveNumber, std::string_view white, std::string_view bl
     return line;
 }
 
-MoveFields moveFields(std::string_view line)
+namespace {
+
+// The two fields of a line as views into it.
+std::pair<std::string_view, std::string_view> fieldViews(std::string_view line)
 {
-    MoveFields fields;
     std::string_view body = line;
     if (const std::size_t dot = line.find(". "); dot != std::string_view::npos)
         body = line.substr(dot + 2);
     if (body.size() <= 2 * kFieldWidth) {
         if (line.size() >= 2 * kFieldWidth)
             body = line.substr(line.size() - 2 * kFieldWidth);
-        fields.white = trimBlanks(body.substr(0, std::min(body.size(), kFieldWidth)));
-        if (body.size() > kFieldWidth)
-            fields.black = trimBlanks(body.substr(kFieldWidth));
-        return fields;
+        return {trimBlanks(body.substr(0, std::min(body.size(), kFieldWidth))),
+                body.size() > kFieldWidth ? trimBlanks(body.substr(kFieldWidth)) : std::string_view()};
     }
     // A long move: White's field is longer than eight when its first eight
     // characters hold no blank and the ninth is no blank either.
@@ -167,28 +207,56 @@ MoveFields moveFields(std::string_view line)
     std::size_t split = kFieldWidth;
     if (head.find(' ') == std::string_view::npos && body[kFieldWidth] != ' ')
         split = std::min(body.find(' '), body.size());
-    fields.white = trimBlanks(body.substr(0, split));
-    fields.black = trimBlanks(body.substr(split));
-    return fields;
+    return {trimBlanks(body.substr(0, split)), trimBlanks(body.substr(split))};
+}
+
+FieldSpans spansIn(std::string_view line, std::string_view white, std::string_view black)
+{
+    const auto at = [&line](std::string_view field) {
+        return field.empty() ? 0 : static_cast<std::uint32_t>(field.data() - line.data());
+    };
+    return {at(white), static_cast<std::uint32_t>(white.size()), at(black), static_cast<std::uint32_t>(black.size())};
+}
+
+} // namespace
+
+MoveFields moveFields(std::string_view line)
+{
+    const auto [white, black] = fieldViews(line);
+    return {std::string(white), std::string(black)};
+}
+
+FieldSpans fieldSpans(std::string_view line)
+{
+    const auto [white, black] = fieldViews(line);
+    return spansIn(line, white, black);
 }
 
 void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
-               const std::string& ResultTag, long firstNumber, std::vector<MoveFields>* fields)
+               const std::string& ResultTag, long firstNumber, std::vector<FieldSpans>* fields)
+{
+    std::string s(movetext);
+    ListMovesInPlace(s, list, GameResult, ResultTag, firstNumber, fields);
+}
+
+void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::string& GameResult,
+                      const std::string& ResultTag, long firstNumber, std::vector<FieldSpans>* fields)
 {
     // A line's fields, read back from the line only when a move is too long
-    // for its field: otherwise they are the two tokens themselves.
+    // for its field: otherwise they are the two tokens where the line put them.
     const auto keepFields = [fields](std::size_t at, std::string_view white, std::string_view black,
                                      const std::string& line) {
         if (!fields)
             return;
         if (at == fields->size())
             fields->emplace_back();
-        MoveFields& f = (*fields)[at];
         if (white.size() <= kFieldWidth && black.size() <= kFieldWidth) {
-            f.white = white;
-            f.black = black;
+            const auto whiteAt = static_cast<std::uint32_t>(line.size() - 2 * kFieldWidth);
+            (*fields)[at] = {whiteAt, static_cast<std::uint32_t>(white.size()),
+                             static_cast<std::uint32_t>(line.size() - black.size()),
+                             static_cast<std::uint32_t>(black.size())};
         } else {
-            f = moveFields(line);
+            (*fields)[at] = fieldSpans(line);
         }
     };
     const auto finish = [&list, fields](std::size_t used) {
@@ -198,8 +266,7 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
     };
     // The lines of the last game are overwritten rather than freed.
     std::size_t used = 0;
-    std::string s(movetext);
-    const bool hasContinuations = s.find("...") != std::string::npos;
+    const bool hasContinuations = findEllipsis(s, 0) != std::string::npos;
     Continuations continuations = hasContinuations ? Continuations(s) : Continuations(std::string());
 
     std::size_t searchFrom = 0;

@@ -301,16 +301,16 @@ void ReplayEngine::startGame(std::string_view gameText)
             observer_->gameLoaded(GameNumber);
         return;
     }
-    const CleanResult cleaned = CleanPGN(gameText);
-    if (cleaned.imbalance != Imbalance::None)
-        dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical, MsgButtons::Ok);
+    const Imbalance imbalance = CleanPGNInto(gameText, cleaned_, cleanScratch_);
+    if (imbalance != Imbalance::None)
+        dialogs_.message(imbalanceMessage(imbalance), MsgIcon::Critical, MsgButtons::Ok);
     if (start.kind == StartKind::FromFen) {
-        ListStartMoves(cleaned.text, start.start, moveLines_, GameResult, ResultTag);
+        ListStartMoves(cleaned_, start.start, moveLines_, GameResult, ResultTag);
         fields_.clear();
         for (const std::string& line : moveLines_)
-            fields_.push_back(moveFields(line));
+            fields_.push_back(fieldSpans(line));
     } else {
-        ListMoves(cleaned.text, moveLines_, GameResult, ResultTag, 1, &fields_);
+        ListMovesInPlace(cleaned_, moveLines_, GameResult, ResultTag, 1, &fields_);
     }
     startPace(gameText);
 
@@ -366,14 +366,15 @@ void ReplayEngine::Timer1_Timer()
 
     decoder_.SideToMove = decoder_.SideToMove == 2 ? 1 : 2;
     // The field is copied: a failed move loads the next game, which replaces the fields.
-    const MoveFields& fields = fields_[static_cast<std::size_t>(MoveIndex)];
+    const FieldSpans& fields = fields_[static_cast<std::size_t>(MoveIndex)];
+    const std::string& line = moveLines_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
-        san_ = fields.white;
+        san_ = fields.white(line);
         screen_.printWhiteMove(MoveIndex + FirstMoveNumber, san_);
         afterHalfMove(san_, false, play(san_));
         return;
     }
-    san_ = fields.black;
+    san_ = fields.black(line);
     screen_.printBlackMove(san_);
     const DecodeResult result = play(san_);
     afterHalfMove(san_, true, result);
@@ -411,7 +412,7 @@ void ReplayEngine::startPace(std::string_view gameText)
         screen_.showCaption({});
     if (!moveLines_.empty()) {
         const std::int64_t first = halfMoveKey(std::strtoll(moveLines_.front().c_str(), nullptr, 10), false);
-        screen_.setTimer1Interval(pace_.waitBefore(fields_.front().white.empty() ? first + 1 : first));
+        screen_.setTimer1Interval(pace_.waitBefore(fields_.front().whiteSize == 0 ? first + 1 : first));
         paceSet_ = true;
     }
 }

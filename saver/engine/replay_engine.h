@@ -120,9 +120,11 @@ private:
     std::string dataFolder_;
     MoveDecoder decoder_;
     std::vector<std::string> moveLines_;
-    std::vector<MoveFields> fields_; // White and Black fields of each move line
+    std::vector<FieldSpans> fields_; // where each move line holds its White and Black fields
     std::string san_;                // the field being played, kept apart from fields_
     std::string move_;               // what the decoder consumes of it
+    std::string cleaned_;            // the game's movetext, storage kept from game to game
+    std::string cleanScratch_;
     GameFileReader gameFile_;
     std::string stampPath_; // the PGN file last loaded from, as it was then
     GameFileReader::Stamp stamp_;
