@@ -50,22 +50,29 @@ void dropAnnotations(std::string& s)
         s.pop_back();
 }
 
+// Piece letters by character: the Black code, 0 for no piece letter. A White
+// piece's code is its Black code plus six. A table rather than a switch: every
+// move asks.
+constexpr std::array<std::int8_t, 128> kBlackPieceOf = [] {
+    std::array<std::int8_t, 128> table{};
+    table['R'] = quill::Brook;
+    table['N'] = quill::Bknight;
+    table['B'] = quill::Bbishop;
+    table['Q'] = quill::BQueen;
+    table['K'] = quill::Bking;
+    return table;
+}();
+static_assert(quill::Wrook - quill::Brook == 6 && quill::wking - quill::Bking == 6 &&
+              quill::Wknight - quill::Bknight == 6 && quill::Wbishop - quill::Bbishop == 6 &&
+              quill::WQueen - quill::BQueen == 6);
+
 PieceNum pieceFor(char letter, bool white)
 {
-    switch (letter) {
-    case 'R':
-        return white ? quill::Wrook : quill::Brook;
-    case 'N':
-        return white ? quill::Wknight : quill::Bknight;
-    case 'B':
-        return white ? quill::Wbishop : quill::Bbishop;
-    case 'Q':
-        return white ? quill::WQueen : quill::BQueen;
-    case 'K':
-        return white ? quill::wking : quill::Bking;
-    default:
+    const auto c = static_cast<unsigned char>(letter);
+    const int black = c < kBlackPieceOf.size() ? kBlackPieceOf[c] : 0;
+    if (black == 0)
         return quill::None;
-    }
+    return static_cast<PieceNum>(white ? black + 6 : black);
 }
 
 bool isFile(char c)
@@ -153,8 +160,8 @@ DecodeResult MoveDecoder::decode(std::string& move)
         FromRow = static_cast<std::int16_t>(ToRow + towardMover());
         if (board_.piece(FromCol, FromRow) == quill::None)
             FromRow = static_cast<std::int16_t>(FromRow + towardMover());
-    } else if (!move.empty() && pieceFor(move[0], white) != quill::None) {
-        FindPieces(pieceFor(move[0], white));
+    } else if (const PieceNum piece = move.empty() ? quill::None : pieceFor(move[0], white); piece != quill::None) {
+        FindPieces(piece);
         if (!GetMove(move))
             return DecodeResult::Skipped;
     } else if (!move.empty() && (move[0] == 'O' || move[0] == '0' || move[0] == 'o')) {
@@ -368,6 +375,12 @@ void MoveDecoder::GetBestPiece(std::string_view prefix)
         const Square& c = reach_[i];
         if ((FromCol == 0 || c.col == FromCol) && (FromRow == 0 || c.row == FromRow))
             fitting[fitCount++] = c;
+    }
+    if (fitCount == 1) {
+        // The only one is chosen whether its move is safe or not.
+        FromCol = fitting[0].col;
+        FromRow = fitting[0].row;
+        return;
     }
     if (fitCount > 0) {
         const Square* safe = nullptr;
