@@ -15,6 +15,8 @@ public:
     std::string get(const std::string& key, const std::string& defaultValue) override;
     void save(const std::string& key, const std::string& value) override;
     void saveEach(const NextValue& next) override;
+    std::int64_t gamePosition(std::int64_t n, bool end) override;
+    void saveGameIndex(const std::vector<GameSpan>& spans, std::int64_t count) override;
     bool contains(const std::string& key) const;
 
     // Reads of each key, in order, for tests that check what is read when.

@@ -40,21 +40,6 @@ std::int32_t toInt32(double value)
     return static_cast<std::int32_t>(r);
 }
 
-std::int64_t toPosition(const std::string& text)
-{
-    // Positions are stored as plain integers: read without the general number
-    // parser, for any value a double holds exactly (what the parser would give).
-    std::int64_t whole = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
-    if (error == std::errc() && end == text.data() + text.size() && !text.empty() && whole < (std::int64_t{1} << 53) &&
-        whole > -(std::int64_t{1} << 53))
-        return whole;
-    const double value = numericValue(text);
-    if (!(std::fabs(value) < 9.0e18))
-        return -1;
-    return std::llround(value);
-}
-
 void trimInPlace(std::string& text)
 {
     text = std::string(trimBlanks(text));
@@ -80,22 +65,7 @@ bool ReplayEngine::EnumDefault(std::string& path)
     const std::int64_t count = IndexGameFile(path, [&spans](const GameSpan& span) { spans.push_back(span); });
     if (count < 0)
         return false;
-    // Two keys a game, then the count; written as text only on the way out.
-    std::size_t i = 0;
-    settings_.saveEach([&spans, &i, count](std::string& key, std::string& value) {
-        if (i > 2 * spans.size())
-            return false;
-        if (i == 2 * spans.size()) {
-            key = "NumOfGames";
-            value = std::to_string(count);
-        } else {
-            const GameSpan& span = spans[i / 2];
-            key = (i % 2 == 0 ? "MatchBegin" : "MatchEnd") + std::to_string(i / 2 + 1);
-            value = std::to_string(i % 2 == 0 ? span.begin : span.end);
-        }
-        ++i;
-        return true;
-    });
+    settings_.saveGameIndex(spans, count);
     return true;
 }
 
@@ -164,9 +134,8 @@ void ReplayEngine::finishIndex()
 
 void ReplayEngine::readSpan(std::int64_t& begin, std::int64_t& end)
 {
-    const std::string n = std::to_string(GameNumber);
-    begin = toPosition(settings_.get("MatchBegin" + n, "-1"));
-    end = toPosition(settings_.get("MatchEnd" + n, "-1"));
+    begin = settings_.gamePosition(GameNumber, false);
+    end = settings_.gamePosition(GameNumber, true);
 }
 
 void ReplayEngine::Timer2_Timer()
