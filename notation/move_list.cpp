@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 #include <unordered_map>
 #include <utility>
 
@@ -124,11 +125,12 @@ std::size_t findNumber(const std::string& s, const char* digits, std::size_t len
     // digits followed by ".": found from the periods, which movetext holds far
     // fewer of than digits (every square names a rank).
     const char* text = s.data();
+    // The next period is mostly a move or two away: a plain loop, no library call.
     for (std::size_t dot = from + length; dot < s.size(); ++dot) {
-        const void* hit = std::memchr(text + dot, '.', s.size() - dot);
-        if (!hit)
+        while (dot < s.size() && text[dot] != '.')
+            ++dot;
+        if (dot == s.size())
             return std::string::npos;
-        dot = static_cast<std::size_t>(static_cast<const char*>(hit) - text);
         std::size_t i = 0;
         while (i < length && text[dot - length + i] == digits[i])
             ++i;
@@ -147,19 +149,62 @@ bool isTerminationMarker(std::string_view token)
 
 namespace {
 
+// The number of a line as text, in a buffer of 24 characters.
+std::string_view numberText(char (&buffer)[24], long moveNumber)
+{
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, moveNumber);
+    return {buffer, static_cast<std::size_t>(end - buffer)};
+}
+
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+std::uint64_t load8(const char* p)
+{
+    std::uint64_t v = 0;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
+void store8(char* p, std::uint64_t v)
+{
+    std::memcpy(p, &v, 8);
+}
+
+constexpr std::uint64_t kBlanks = 0x2020202020202020ULL;
+
+// The usual line, a short number and two fields of at most eight, as four
+// eight-character stores. Reads eight characters at each text, so `number`
+// lies in a 24-character buffer and the movetext has eight spare characters
+// of storage after its end.
+void writeShortLine(std::string& line, std::string_view number, std::string_view white, std::string_view black)
+{
+    line.resize(number.size() + 2 + 2 * kFieldWidth);
+    char* p = line.data();
+    store8(p, load8(number.data()));
+    p += number.size();
+    *p++ = '.';
+    *p++ = ' ';
+    const std::uint64_t kept = white.size() == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * white.size())) - 1;
+    store8(p, white.empty() ? kBlanks : (load8(white.data()) & kept) | (kBlanks & ~kept));
+    // Black to the right: its characters move up, blanks fill the bottom.
+    std::uint64_t right = kBlanks;
+    if (!black.empty())
+        right =
+            (load8(black.data()) << (8 * (8 - black.size()))) | (black.size() == 8 ? 0 : kBlanks >> (8 * black.size()));
+    store8(p + 8, right);
+}
+#endif
+
 // Writes the line into `line`, whose storage is reused from game to game: the
 // length is known beforehand, so the characters are written straight in.
-void writeMoveLine(std::string& line, long moveNumber, std::string_view white, std::string_view black)
+void writeMoveLine(std::string& line, std::string_view number, std::string_view white, std::string_view black)
 {
-    char number[24];
-    auto [end, ec] = std::to_chars(number, number + sizeof number, moveNumber);
-    const auto digits = static_cast<std::size_t>(end - number);
+    const std::size_t digits = number.size();
     // Two long moves would otherwise read back as one.
     const bool gap =
         white.size() >= kFieldWidth && black.size() >= kFieldWidth && white.size() + black.size() > 2 * kFieldWidth;
     line.resize(digits + 2 + std::max(white.size(), kFieldWidth) + (gap ? 1 : 0) + std::max(black.size(), kFieldWidth));
     char* p = line.data();
-    std::memcpy(p, number, digits);
+    std::memcpy(p, number.data(), digits);
     p += digits;
     *p++ = '.';
     *p++ = ' ';
@@ -183,7 +228,8 @@ void writeMoveLine(std::string& line, long moveNumber, std::string_view white, s
 std::string moveLine(int moveNumber, std::string_view white, std::string_view black)
 {
     std::string line;
-    writeMoveLine(line, moveNumber, white, black);
+    char buffer[24];
+    writeMoveLine(line, numberText(buffer, moveNumber), white, black);
     return line;
 }
 
@@ -266,6 +312,8 @@ void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::strin
     };
     // The lines of the last game are overwritten rather than freed.
     std::size_t used = 0;
+    // Spare storage after the text: short lines read eight characters at a time.
+    s.reserve(s.size() + kFieldWidth);
     const bool hasContinuations = findEllipsis(s, 0) != std::string::npos;
     Continuations continuations = hasContinuations ? Continuations(s) : Continuations(std::string());
 
@@ -307,7 +355,18 @@ void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::strin
         }
         if (used == list.size())
             list.emplace_back();
-        writeMoveLine(list[used], static_cast<int>(n), white, black);
+        // Lines are numbered as int; the number searched for is that number
+        // as long as it fits.
+        char lineDigits[24];
+        const std::string_view number = n <= std::numeric_limits<int>::max()
+                                            ? std::string_view(digits, length)
+                                            : numberText(lineDigits, static_cast<int>(n));
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        if (number.size() <= 6 && white.size() <= kFieldWidth && black.size() <= kFieldWidth)
+            writeShortLine(list[used], number, white, black);
+        else
+#endif
+            writeMoveLine(list[used], number, white, black);
         keepFields(used, white, black, list[used]);
         ++used;
         searchFrom = period + 1;
