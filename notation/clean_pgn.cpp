@@ -12,7 +12,7 @@ namespace {
 
 // Either character in the text (two memchr scans; find_first_of would test
 // every character against the set one call at a time).
-bool holdsEither(const std::string& s, char a, char b)
+bool holdsEither(std::string_view s, char a, char b)
 {
     return std::memchr(s.data(), a, s.size()) != nullptr || std::memchr(s.data(), b, s.size()) != nullptr;
 }
@@ -61,11 +61,14 @@ const char* quotedGroupEnd(const char* open, const char* end)
 // Stage 1. A group runs from "[" to the first "]" after it that is not inside a
 // quoted value on the group's line. A "]" before the first remaining "[" is an imbalance when a "["
 // still follows anywhere; when none follows, the rest of the text stays as it is.
-bool removeBracketGroups(std::string& s, std::string& out)
+// Reads the game's own text and writes `out`: the first stage copies nothing twice.
+bool removeBracketGroups(std::string_view s, std::string& out)
 {
-    if (!holdsEither(s, '[', ']'))
-        return true;
     out.clear();
+    if (!holdsEither(s, '[', ']')) {
+        out.assign(s);
+        return true;
+    }
     out.reserve(s.size());
     const char* p = s.data();
     const char* end = p + s.size();
@@ -91,7 +94,6 @@ bool removeBracketGroups(std::string& s, std::string& out)
             return false;
         p = q + 1;
     }
-    s.swap(out);
     return true;
 }
 
@@ -217,9 +219,8 @@ CleanResult CleanPGN(std::string_view text)
 
 Imbalance CleanPGNInto(std::string_view text, std::string& out, std::string& scratch)
 {
-    out.assign(text);
     Imbalance imbalance = Imbalance::None;
-    if (!removeBracketGroups(out, scratch))
+    if (!removeBracketGroups(text, out))
         imbalance = Imbalance::Brackets;
     else if (!removeComments(out, scratch))
         imbalance = Imbalance::Braces;
