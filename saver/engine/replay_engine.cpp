@@ -197,9 +197,12 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
     }
     readSpan(begin, end);
 
-    std::string defaultFile = dataFolder_ + "default.pgn";
+    // Built only when needed: most loads never fall back.
+    std::string defaultFile;
     // Falls back to the data folder's default file; false when loading stops.
     const auto useDefault = [&] {
+        if (defaultFile.empty())
+            defaultFile = dataFolder_ + "default.pgn";
         if (!isFile(defaultFile)) {
             dialogs_.message(kNoDefaultText, MsgIcon::Critical, MsgButtons::Ok);
             screen_.showCursor();
@@ -304,18 +307,21 @@ void ReplayEngine::showTags(std::string_view gameText)
         {"[Date", 1, ReplayLabel::Label4},
     };
     for (const Shown& shown : kShown) {
-        std::string fragment = tagFragment(gameText, shown.tag, shown.offset);
-        screen_.setLabel(shown.label, TagValue(fragment));
+        // One text for every label: its storage is kept from game to game.
+        label_.assign(tagFragmentView(gameText, shown.tag, shown.offset));
+        blankTagMarks(label_);
+        screen_.setLabel(shown.label, label_);
     }
     // The Result value without its closing quote; a game without the tag keeps
     // the value of an earlier one.
-    const std::size_t p = gameText.find("[Result");
+    const std::size_t p = findTag(gameText, "[Result");
     if (p != std::string_view::npos) {
         std::size_t q = gameText.find(']', p + 1);
         if (q == std::string_view::npos)
             q = gameText.size();
-        std::string value = q >= p + 8 ? std::string(gameText.substr(p + 7, q - p - 8)) : std::string();
-        ResultTag = std::string(trimBlanks(TagValue(value)));
+        label_.assign(q >= p + 8 ? gameText.substr(p + 7, q - p - 8) : std::string_view());
+        blankTagMarks(label_);
+        ResultTag = trimBlanks(label_);
     }
 }
 

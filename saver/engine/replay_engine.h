@@ -125,6 +125,7 @@ private:
     std::string move_;               // what the decoder consumes of it
     std::string cleaned_;            // the game's movetext, storage kept from game to game
     std::string cleanScratch_;
+    std::string label_; // a tag value on its way to the screen
     GameFileReader gameFile_;
     std::string stampPath_; // the PGN file last loaded from, as it was then
     GameFileReader::Stamp stamp_;
