@@ -47,6 +47,98 @@ std::size_t findEllipsis(const std::string& s, std::size_t from)
     return std::string::npos;
 }
 
+// Where the blanks and periods of a movetext stand, one bit a character: the
+// next blank, non-blank or period is a bit scan instead of a character loop
+// that mispredicts at the end of every token.
+class CharMap {
+public:
+    void build(const std::string& s)
+    {
+        size_ = s.size();
+        const std::size_t words = size_ / 64 + 1; // bits past the end stay clear
+        blanks_.assign(words, 0);
+        dots_.assign(words, 0);
+        const char* p = s.data();
+        std::size_t i = 0;
+#if defined(__SSE2__)
+        const __m128i blank = _mm_set1_epi8(' ');
+        const __m128i dot = _mm_set1_epi8('.');
+        const auto maskOf = [](__m128i equal) {
+            return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(equal)));
+        };
+        for (; i + 16 <= size_; i += 16) {
+            const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            blanks_[i / 64] |= maskOf(_mm_cmpeq_epi8(chars, blank)) << (i % 64);
+            dots_[i / 64] |= maskOf(_mm_cmpeq_epi8(chars, dot)) << (i % 64);
+        }
+#endif
+        for (; i < size_; ++i) {
+            blanks_[i / 64] |= static_cast<std::uint64_t>(p[i] == ' ') << (i % 64);
+            dots_[i / 64] |= static_cast<std::uint64_t>(p[i] == '.') << (i % 64);
+        }
+    }
+
+    // The first blank, non-blank or period at or after `from`; npos when none.
+    std::size_t nextBlank(std::size_t from) const
+    {
+        return next(blanks_, from, false);
+    }
+    std::size_t nextNonBlank(std::size_t from) const
+    {
+        return next(blanks_, from, true);
+    }
+    std::size_t nextDot(std::size_t from) const
+    {
+        return next(dots_, from, false);
+    }
+
+    // The last period at or before `pos` (rfind); npos when none.
+    std::size_t lastDot(std::size_t pos) const
+    {
+        if (size_ == 0)
+            return std::string::npos;
+        pos = std::min(pos, size_ - 1);
+        std::size_t w = pos / 64;
+        const unsigned keep = static_cast<unsigned>(pos % 64) + 1;
+        std::uint64_t word = dots_[w] & (keep == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << keep) - 1);
+        while (word == 0) {
+            if (w == 0)
+                return std::string::npos;
+            word = dots_[--w];
+        }
+        return w * 64 + 63 - static_cast<std::size_t>(__builtin_clzll(word));
+    }
+
+    // The text was blanked from `from` up to `to`.
+    void blankRange(std::size_t from, std::size_t to)
+    {
+        for (std::size_t i = from; i < to; ++i) {
+            blanks_[i / 64] |= std::uint64_t{1} << (i % 64);
+            dots_[i / 64] &= ~(std::uint64_t{1} << (i % 64));
+        }
+    }
+
+private:
+    std::size_t next(const std::vector<std::uint64_t>& bits, std::size_t from, bool inverted) const
+    {
+        if (from >= size_)
+            return std::string::npos;
+        std::size_t w = from / 64;
+        std::uint64_t word = (inverted ? ~bits[w] : bits[w]) & (~std::uint64_t{0} << (from % 64));
+        while (word == 0) {
+            if (++w == bits.size())
+                return std::string::npos;
+            word = inverted ? ~bits[w] : bits[w];
+        }
+        const std::size_t at = w * 64 + static_cast<std::size_t>(__builtin_ctzll(word));
+        return at < size_ ? at : std::string::npos;
+    }
+
+    std::size_t size_ = 0;
+    std::vector<std::uint64_t> blanks_;
+    std::vector<std::uint64_t> dots_;
+};
+
 // First positions of the Black continuations " <n>..." in the text, kept up to
 // date while they are blanked, so that each move number does not search the
 // whole text again.
@@ -59,7 +151,7 @@ public:
     }
 
     // Blanks the first " <n>..." when there is one.
-    void blank(std::string& s, long n)
+    void blank(std::string& s, long n, CharMap& map)
     {
         const auto it = found_.find(n);
         if (it == found_.end())
@@ -71,6 +163,7 @@ public:
             ++e;
         e += 3;
         std::memset(s.data() + t, ' ', e - t);
+        map.blankRange(t, e);
         // The blanked run may now stand before digits and "..." of its own.
         std::size_t d = e;
         while (d < s.size() && isDigit(s[d]))
@@ -100,37 +193,13 @@ private:
     std::unordered_map<long, std::size_t> found_;
 };
 
-// Blanks and moves are a few characters long: a plain loop beats a library
-// call per token.
-std::size_t nextBlank(const std::string& s, std::size_t from)
-{
-    for (; from < s.size(); ++from) {
-        if (s[from] == ' ')
-            return from;
-    }
-    return std::string::npos;
-}
-
-std::size_t nextNonBlank(const std::string& s, std::size_t from)
-{
-    for (; from < s.size(); ++from) {
-        if (s[from] != ' ')
-            return from;
-    }
-    return std::string::npos;
-}
-
-std::size_t findNumber(const std::string& s, const char* digits, std::size_t length, std::size_t from)
+std::size_t findNumber(const std::string& s, const CharMap& map, const char* digits, std::size_t length,
+                       std::size_t from)
 {
     // digits followed by ".": found from the periods, which movetext holds far
     // fewer of than digits (every square names a rank).
     const char* text = s.data();
-    // The next period is mostly a move or two away: a plain loop, no library call.
-    for (std::size_t dot = from + length; dot < s.size(); ++dot) {
-        while (dot < s.size() && text[dot] != '.')
-            ++dot;
-        if (dot == s.size())
-            return std::string::npos;
+    for (std::size_t dot = map.nextDot(from + length); dot != std::string::npos; dot = map.nextDot(dot + 1)) {
         std::size_t i = 0;
         while (i < length && text[dot - length + i] == digits[i])
             ++i;
@@ -314,6 +383,9 @@ void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::strin
     std::size_t used = 0;
     // Spare storage after the text: short lines read eight characters at a time.
     s.reserve(s.size() + kFieldWidth);
+    // Kept from game to game, as the lines are.
+    thread_local CharMap map;
+    map.build(s);
     const bool hasContinuations = findEllipsis(s, 0) != std::string::npos;
     Continuations continuations = hasContinuations ? Continuations(s) : Continuations(std::string());
 
@@ -322,25 +394,25 @@ void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::strin
         char digits[24];
         auto [digitsEnd, ec] = std::to_chars(digits, digits + sizeof digits, n);
         const std::size_t length = static_cast<std::size_t>(digitsEnd - digits);
-        const std::size_t at = findNumber(s, digits, length, searchFrom);
+        const std::size_t at = findNumber(s, map, digits, length, searchFrom);
         if (at == std::string::npos)
             break;
         if (hasContinuations)
-            continuations.blank(s, n);
+            continuations.blank(s, n, map);
 
         // White: the text between the period before the first blank after the
         // number and that blank, or else the first token after the period.
-        std::size_t q = nextBlank(s, at + length + 2);
+        std::size_t q = map.nextBlank(at + length + 2);
         if (q == std::string::npos) {
             finish(used);
             return;
         }
-        const std::size_t period = s.rfind('.', q);
+        const std::size_t period = map.lastDot(q);
         std::string_view white = trimBlanks(std::string_view(s).substr(period + 1, q - period - 1));
         if (white.empty()) {
-            const std::size_t t = nextNonBlank(s, period + 1);
+            const std::size_t t = map.nextNonBlank(period + 1);
             if (t != std::string::npos)
-                q = nextBlank(s, t);
+                q = map.nextBlank(t);
             if (t == std::string::npos || q == std::string::npos) {
                 finish(used);
                 return;
@@ -349,8 +421,8 @@ void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::strin
         }
         // Black: the next token, up to a blank or the end of the text.
         std::string_view black;
-        if (const std::size_t b = nextNonBlank(s, q); b != std::string::npos) {
-            const std::size_t e = std::min(nextBlank(s, b), s.size());
+        if (const std::size_t b = map.nextNonBlank(q); b != std::string::npos) {
+            const std::size_t e = std::min(map.nextBlank(b), s.size());
             black = std::string_view(s).substr(b, e - b);
         }
         if (used == list.size())
