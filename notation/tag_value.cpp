@@ -57,13 +57,4 @@ std::size_t findTag(std::string_view text, std::string_view tag)
     return std::string_view::npos;
 }
 
-std::string_view trimBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 } // namespace morvane

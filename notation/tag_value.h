@@ -24,7 +24,15 @@ std::string_view tagFragmentView(std::string_view gameText, std::string_view tag
 // begin with "[".
 std::size_t findTag(std::string_view text, std::string_view tag);
 
-// Trims blanks at both ends (blanks only, as the shown values need).
-std::string_view trimBlanks(std::string_view text);
+// Trims blanks at both ends (blanks only, as the shown values need). Inline:
+// the move lists trim a token or two for every move.
+inline std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
 
 } // namespace morvane
