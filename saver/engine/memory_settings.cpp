@@ -64,6 +64,7 @@ std::string MemorySettings::get(const std::string& key, const std::string& defau
 
 void MemorySettings::save(const std::string& key, const std::string& value)
 {
+    ++generation_;
     std::string lower = lowered(key);
     if (!setPosition(lower, value))
         values_[std::move(lower)] = value;
@@ -102,6 +103,7 @@ void MemorySettings::saveGameIndex(const std::vector<GameSpan>& spans, std::int6
         else
             ++it;
     }
+    ++generation_;
     if (positions_.size() < slots)
         positions_.resize(slots, kNone);
     for (std::size_t i = 0; i < spans.size(); ++i) {

@@ -132,6 +132,17 @@ void ReplayEngine::finishIndex()
     settings_.saveAll({{"NumOfGames", std::to_string(count)}, {"PGNFile", path}});
 }
 
+const ReplayEngine::KeptSetting& ReplayEngine::setting(KeptSetting& kept, const char* key, const char* defaultValue)
+{
+    const std::uint64_t now = settings_.generation();
+    if (now == 0 || kept.generation != now) {
+        kept.text = settings_.get(key, defaultValue);
+        kept.number = numericValue(kept.text);
+        kept.generation = now;
+    }
+    return kept;
+}
+
 void ReplayEngine::readSpan(std::int64_t& begin, std::int64_t& end)
 {
     begin = settings_.gamePosition(GameNumber, false);
@@ -143,7 +154,7 @@ void ReplayEngine::Timer2_Timer()
     if (observer_)
         observer_->loadStarting();
     decoder_.SideToMove = 2;
-    screen_.setTimer2Interval(toInt32(numericValue(settings_.get("Timer2", "10")) * 1000.0));
+    screen_.setTimer2Interval(toInt32(setting(timer2_, "Timer2", "10").number * 1000.0));
     chooseGameNumber();
     MoveIndex = 0;
 
@@ -165,7 +176,7 @@ void ReplayEngine::Timer2_Timer()
 void ReplayEngine::chooseGameNumber()
 {
     // A missing NumOfGames counts as 0; only equality wraps.
-    const double numOfGames = numericValue(settings_.get("NumOfGames", ""));
+    const double numOfGames = setting(numOfGames_, "NumOfGames", "").number;
     // A huge FirstGame stays at the largest number rather than wrapping round.
     if (GameNumber < std::numeric_limits<std::int32_t>::max())
         GameNumber += 1;
@@ -173,7 +184,7 @@ void ReplayEngine::chooseGameNumber()
         GameNumber = 1;
     if (GameNumber == numOfGames + 1)
         GameNumber = 1;
-    if (numericValue(settings_.get("Random", "0")) == 0)
+    if (setting(randomSetting_, "Random", "0").number == 0)
         return;
     double r = 0;
     if (random_) {
@@ -191,9 +202,9 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
     // While an index is being stored, its file is the one played.
     if (index_) {
         catchUp(GameNumber);
-        pgnFile = index_ ? index_->path() : settings_.get("PGNFile", "no file");
+        pgnFile = index_ ? index_->path() : setting(pgnFile_, "PGNFile", "no file").text;
     } else {
-        pgnFile = settings_.get("PGNFile", "no file");
+        pgnFile = setting(pgnFile_, "PGNFile", "no file").text;
     }
     readSpan(begin, end);
 
@@ -373,9 +384,9 @@ DecodeResult ReplayEngine::play(const std::string& san)
 
 void ReplayEngine::startPace(std::string_view gameText)
 {
-    const std::int32_t moveMs = toInt32(numericValue(settings_.get("Timer", "2")) * 1000.0);
-    pace_.load(gameText, settingIsTrue(settings_.get("ShowComments", "0")),
-               numericValue(settings_.get("PaceByClock", "0")), moveMs);
+    const std::int32_t moveMs = toInt32(setting(timer_, "Timer", "2").number * 1000.0);
+    pace_.load(gameText, settingIsTrue(setting(showComments_, "ShowComments", "0").text),
+               setting(paceByClock_, "PaceByClock", "0").number, moveMs);
     if (!pace_.active()) {
         // The setting's interval again after a game that had its own pace.
         if (paceSet_)
@@ -393,11 +404,8 @@ void ReplayEngine::startPace(std::string_view gameText)
 }
 
 // The caption of the move now on the board, and the wait before the next one.
-// A failed move has loaded another game, and "Invalid Move" ends the replay.
-void ReplayEngine::afterHalfMove(const std::string& san, bool black, DecodeResult result)
+void ReplayEngine::pacedHalfMove(const std::string& san, bool black)
 {
-    if (!pace_.active() || result == DecodeResult::Failed || result == DecodeResult::Invalid)
-        return;
     const std::int64_t number = std::strtoll(moveLines_[static_cast<std::size_t>(MoveIndex)].c_str(), nullptr, 10);
     const std::int64_t key = halfMoveKey(number, black);
     const bool played = !san.empty() && !isTerminationMarker(san);

@@ -28,6 +28,10 @@ public:
     // last, so a big index never has to be held as text.
     using NextValue = std::function<bool(std::string& key, std::string& value)>;
     virtual void saveEach(const NextValue& next) = 0;
+    // A number that changes whenever any value may have changed, so that
+    // values read before can be kept while it stays; 0 when the settings
+    // cannot tell (then nothing read may be kept).
+    virtual std::uint64_t generation() const { return 0; }
     // storedPosition() of MatchBegin<n> (MatchEnd<n> when `end`), -1 when
     // absent. Settings that hold the index as numbers answer without texts.
     virtual std::int64_t gamePosition(std::int64_t n, bool end);
