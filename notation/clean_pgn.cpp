@@ -12,7 +12,7 @@ namespace {
 
 // Either character in the text (two memchr scans; find_first_of would test
 // every character against the set one call at a time).
-bool holdsEither(const std::string& s, char a, char b)
+bool holdsEither(std::string_view s, char a, char b)
 {
     return std::memchr(s.data(), a, s.size()) != nullptr || std::memchr(s.data(), b, s.size()) != nullptr;
 }
@@ -61,11 +61,14 @@ const char* quotedGroupEnd(const char* open, const char* end)
 // Stage 1. A group runs from "[" to the first "]" after it that is not inside a
 // quoted value on the group's line. A "]" before the first remaining "[" is an imbalance when a "["
 // still follows anywhere; when none follows, the rest of the text stays as it is.
-bool removeBracketGroups(std::string& s)
+// Reads the game's own text and writes `out`: the first stage copies nothing twice.
+bool removeBracketGroups(std::string_view s, std::string& out)
 {
-    if (!holdsEither(s, '[', ']'))
+    out.clear();
+    if (!holdsEither(s, '[', ']')) {
+        out.assign(s);
         return true;
-    std::string out;
+    }
     out.reserve(s.size());
     const char* p = s.data();
     const char* end = p + s.size();
@@ -91,16 +94,15 @@ bool removeBracketGroups(std::string& s)
             return false;
         p = q + 1;
     }
-    s.swap(out);
     return true;
 }
 
 // Stage 2: "{" pairs with the first "}" after it; no nesting.
-bool removeComments(std::string& s)
+bool removeComments(std::string& s, std::string& out)
 {
     if (!holdsEither(s, '{', '}'))
         return true;
-    std::string out;
+    out.clear();
     out.reserve(s.size());
     const char* p = s.data();
     const char* end = p + s.size();
@@ -131,11 +133,11 @@ bool removeComments(std::string& s)
 
 // Stage 3: balanced "(...)" groups go whole (removing innermost first leaves the
 // same text). A ")" outside every group is an imbalance when a "(" follows.
-bool removeVariations(std::string& s)
+bool removeVariations(std::string& s, std::string& out)
 {
     if (!holdsEither(s, '(', ')'))
         return true;
-    std::string out;
+    out.clear();
     out.reserve(s.size());
     const char* p = s.data();
     const char* end = p + s.size();
@@ -210,22 +212,26 @@ void blankBreaksAndNags(std::string& s)
 CleanResult CleanPGN(std::string_view text)
 {
     CleanResult result;
-    std::string s(text);
-    if (!removeBracketGroups(s)) {
-        result.imbalance = Imbalance::Brackets;
-        return result;
-    }
-    if (!removeComments(s)) {
-        result.imbalance = Imbalance::Braces;
-        return result;
-    }
-    if (!removeVariations(s)) {
-        result.imbalance = Imbalance::Parentheses;
-        return result;
-    }
-    blankBreaksAndNags(s);
-    result.text = std::move(s);
+    std::string scratch;
+    result.imbalance = CleanPGNInto(text, result.text, scratch);
     return result;
+}
+
+Imbalance CleanPGNInto(std::string_view text, std::string& out, std::string& scratch)
+{
+    Imbalance imbalance = Imbalance::None;
+    if (!removeBracketGroups(text, out))
+        imbalance = Imbalance::Brackets;
+    else if (!removeComments(out, scratch))
+        imbalance = Imbalance::Braces;
+    else if (!removeVariations(out, scratch))
+        imbalance = Imbalance::Parentheses;
+    if (imbalance != Imbalance::None) {
+        out.clear();
+        return imbalance;
+    }
+    blankBreaksAndNags(out);
+    return Imbalance::None;
 }
 
 std::string imbalanceMessage(Imbalance imbalance)

@@ -20,6 +20,9 @@ struct CleanResult {
 // innermost out, CR and LF to blanks, "$<digits>" to blanks up to the next blank
 // (to the end of the text when none follows). Runs in one pass per stage.
 CleanResult CleanPGN(std::string_view text);
+// The same into `out`, with `scratch` for the stages: both keep their storage
+// from call to call. `out` is empty after an imbalance.
+Imbalance CleanPGNInto(std::string_view text, std::string& out, std::string& scratch);
 
 // The message box text for an imbalance (two lines joined by CR LF); empty for None.
 std::string imbalanceMessage(Imbalance imbalance);

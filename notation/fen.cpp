@@ -5,6 +5,7 @@
 
 #include "move_list.h"
 #include "placement.h"
+#include "tag_value.h"
 
 namespace morvane {
 
@@ -32,7 +33,7 @@ bool readNumber(std::string_view text, int& value)
 std::optional<std::string_view> tagValue(std::string_view gameText, std::string_view name)
 {
     const std::string opening = "[" + std::string(name) + " ";
-    const std::size_t p = gameText.find(opening);
+    const std::size_t p = findTag(gameText, opening);
     if (p == std::string_view::npos)
         return std::nullopt;
     const std::size_t open = gameText.find_first_not_of(' ', p + opening.size());

@@ -50,27 +50,40 @@ void dropAnnotations(std::string& s)
         s.pop_back();
 }
 
+// Piece letters by character: the Black code, 0 for no piece letter. A White
+// piece's code is its Black code plus six. A table rather than a switch: every
+// move asks.
+constexpr std::array<std::int8_t, 128> kBlackPieceOf = [] {
+    std::array<std::int8_t, 128> table{};
+    table['R'] = quill::Brook;
+    table['N'] = quill::Bknight;
+    table['B'] = quill::Bbishop;
+    table['Q'] = quill::BQueen;
+    table['K'] = quill::Bking;
+    return table;
+}();
+static_assert(quill::Wrook - quill::Brook == 6 && quill::wking - quill::Bking == 6 &&
+              quill::Wknight - quill::Bknight == 6 && quill::Wbishop - quill::Bbishop == 6 &&
+              quill::WQueen - quill::BQueen == 6);
+
 PieceNum pieceFor(char letter, bool white)
 {
-    switch (letter) {
-    case 'R':
-        return white ? quill::Wrook : quill::Brook;
-    case 'N':
-        return white ? quill::Wknight : quill::Bknight;
-    case 'B':
-        return white ? quill::Wbishop : quill::Bbishop;
-    case 'Q':
-        return white ? quill::WQueen : quill::BQueen;
-    case 'K':
-        return white ? quill::wking : quill::Bking;
-    default:
+    const auto c = static_cast<unsigned char>(letter);
+    const int black = c < kBlackPieceOf.size() ? kBlackPieceOf[c] : 0;
+    if (black == 0)
         return quill::None;
-    }
+    return static_cast<PieceNum>(white ? black + 6 : black);
 }
 
 bool isFile(char c)
 {
     return c >= 'a' && c <= 'h';
+}
+
+// ColumnNumber of a single character, without making a text of it.
+std::int16_t fileNumber(char c)
+{
+    return isFile(c) ? static_cast<std::int16_t>(c - 'a' + 1) : 0;
 }
 
 // A pawn move to the first or last rank followed by a piece letter, written
@@ -142,13 +155,13 @@ DecodeResult MoveDecoder::decode(std::string& move)
     if (move.size() == 2) {
         // Pawn advance; an empty square behind the target means a double step.
         ToRow = rowOf(move[1]);
-        ToCol = ColumnNumber(std::string_view(move).substr(0, 1));
+        ToCol = move.empty() ? 0 : fileNumber(move[0]);
         FromCol = ToCol;
         FromRow = static_cast<std::int16_t>(ToRow + towardMover());
         if (board_.piece(FromCol, FromRow) == quill::None)
             FromRow = static_cast<std::int16_t>(FromRow + towardMover());
-    } else if (!move.empty() && pieceFor(move[0], white) != quill::None) {
-        FindPieces(pieceFor(move[0], white));
+    } else if (const PieceNum piece = move.empty() ? quill::None : pieceFor(move[0], white); piece != quill::None) {
+        FindPieces(piece);
         if (!GetMove(move))
             return DecodeResult::Skipped;
     } else if (!move.empty() && (move[0] == 'O' || move[0] == '0' || move[0] == 'o')) {
@@ -221,10 +234,10 @@ DecodeResult MoveDecoder::promote(std::string& move)
     dropLast(move);
     const bool capturing = move.find('x') != std::string::npos;
     if (capturing)
-        FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
+        FromCol = move.empty() ? 0 : fileNumber(move[0]);
     ToRow = rowOf(lastOf(move));
     dropLast(move);
-    ToCol = ColumnNumber(std::string(1, lastOf(move)));
+    ToCol = fileNumber(lastOf(move));
     if (!capturing)
         FromCol = ToCol;
     FromRow = static_cast<std::int16_t>(ToRow + towardMover());
@@ -239,8 +252,8 @@ DecodeResult MoveDecoder::capture(std::string& move)
     // The "x" is not needed: the first character is the from-file.
     ToRow = rowOf(lastOf(move));
     dropLast(move);
-    ToCol = ColumnNumber(std::string(1, lastOf(move)));
-    FromCol = ColumnNumber(std::string_view(move).substr(0, 1));
+    ToCol = fileNumber(lastOf(move));
+    FromCol = move.empty() ? 0 : fileNumber(move[0]);
     FromRow = static_cast<std::int16_t>(ToRow + towardMover());
     // En passant: onto the empty square behind a pawn that has just passed.
     if (SideToMove == 1) {
@@ -299,17 +312,23 @@ bool MoveDecoder::GetMove(std::string& move)
             move.pop_back();
     }
     // Each "x" goes and makes the move a capture (the character after a removed
-    // "x" is not looked at).
+    // "x" is not looked at). One pass that closes the gaps as it goes.
     const std::size_t length = move.size();
-    for (std::size_t i = 0; i < length; ++i) {
-        if (i < move.size() && move[i] == 'x') {
-            move.erase(i, 1);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < length;) {
+        if (move[i] == 'x') {
             SoundKind = 2;
+            if (i + 1 < length)
+                move[kept++] = move[i + 1];
+            i += 2;
+        } else {
+            move[kept++] = move[i++];
         }
     }
+    move.resize(kept);
     ToRow = rowOf(lastOf(move));
     dropLast(move);
-    ToCol = ColumnNumber(std::string(1, lastOf(move)));
+    ToCol = fileNumber(lastOf(move));
     dropLast(move);
 
     reachCount_ = 0;
@@ -331,7 +350,7 @@ bool MoveDecoder::GetMove(std::string& move)
     return true;
 }
 
-void MoveDecoder::GetBestPiece(std::string prefix)
+void MoveDecoder::GetBestPiece(std::string_view prefix)
 {
     FromCol = 0;
     FromRow = 0;
@@ -343,7 +362,7 @@ void MoveDecoder::GetBestPiece(std::string prefix)
             FromRow = static_cast<std::int16_t>(9 - (c - '0'));
         else
             break;
-        prefix.pop_back();
+        prefix.remove_suffix(1);
     }
     if (FromCol != 0 && FromRow != 0)
         return;
@@ -356,6 +375,12 @@ void MoveDecoder::GetBestPiece(std::string prefix)
         const Square& c = reach_[i];
         if ((FromCol == 0 || c.col == FromCol) && (FromRow == 0 || c.row == FromRow))
             fitting[fitCount++] = c;
+    }
+    if (fitCount == 1) {
+        // The only one is chosen whether its move is safe or not.
+        FromCol = fitting[0].col;
+        FromRow = fitting[0].row;
+        return;
     }
     if (fitCount > 0) {
         const Square* safe = nullptr;

@@ -47,7 +47,7 @@ public:
     // Chooses among the candidates GetMove found reaching the to-square, by the
     // file and rank hints in `prefix`; of those that fit, the one that does not
     // leave its own king attacked when it is the only such, else the first.
-    void GetBestPiece(std::string prefix);
+    void GetBestPiece(std::string_view prefix);
     // "a".."h" give 1..8; any other text 0.
     static std::int16_t ColumnNumber(std::string_view letter);
 

@@ -1,8 +1,13 @@
 #include "move_list.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 #include <unordered_map>
 #include <utility>
 
@@ -17,6 +22,123 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// The first "..." at or after `from`. Movetext holds a period for every move
+// number: sixteen characters a step rather than a compare at each period.
+std::size_t findEllipsis(const std::string& s, std::size_t from)
+{
+    const char* text = s.data();
+    const std::size_t size = s.size();
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i dot = _mm_set1_epi8('.');
+    const auto dots = [text, dot](std::size_t at) {
+        return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at)), dot);
+    };
+    for (; i + 18 <= size; i += 16) {
+        const int mask = _mm_movemask_epi8(_mm_and_si128(_mm_and_si128(dots(i), dots(i + 1)), dots(i + 2)));
+        if (mask != 0)
+            return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    }
+#endif
+    for (; i + 3 <= size; ++i) {
+        if (text[i] == '.' && text[i + 1] == '.' && text[i + 2] == '.')
+            return i;
+    }
+    return std::string::npos;
+}
+
+// Where the blanks and periods of a movetext stand, one bit a character: the
+// next blank, non-blank or period is a bit scan instead of a character loop
+// that mispredicts at the end of every token.
+class CharMap {
+public:
+    void build(const std::string& s)
+    {
+        size_ = s.size();
+        const std::size_t words = size_ / 64 + 1; // bits past the end stay clear
+        blanks_.assign(words, 0);
+        dots_.assign(words, 0);
+        const char* p = s.data();
+        std::size_t i = 0;
+#if defined(__SSE2__)
+        const __m128i blank = _mm_set1_epi8(' ');
+        const __m128i dot = _mm_set1_epi8('.');
+        const auto maskOf = [](__m128i equal) {
+            return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(equal)));
+        };
+        for (; i + 16 <= size_; i += 16) {
+            const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            blanks_[i / 64] |= maskOf(_mm_cmpeq_epi8(chars, blank)) << (i % 64);
+            dots_[i / 64] |= maskOf(_mm_cmpeq_epi8(chars, dot)) << (i % 64);
+        }
+#endif
+        for (; i < size_; ++i) {
+            blanks_[i / 64] |= static_cast<std::uint64_t>(p[i] == ' ') << (i % 64);
+            dots_[i / 64] |= static_cast<std::uint64_t>(p[i] == '.') << (i % 64);
+        }
+    }
+
+    // The first blank, non-blank or period at or after `from`; npos when none.
+    std::size_t nextBlank(std::size_t from) const
+    {
+        return next(blanks_, from, false);
+    }
+    std::size_t nextNonBlank(std::size_t from) const
+    {
+        return next(blanks_, from, true);
+    }
+    std::size_t nextDot(std::size_t from) const
+    {
+        return next(dots_, from, false);
+    }
+
+    // The last period at or before `pos` (rfind); npos when none.
+    std::size_t lastDot(std::size_t pos) const
+    {
+        if (size_ == 0)
+            return std::string::npos;
+        pos = std::min(pos, size_ - 1);
+        std::size_t w = pos / 64;
+        const unsigned keep = static_cast<unsigned>(pos % 64) + 1;
+        std::uint64_t word = dots_[w] & (keep == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << keep) - 1);
+        while (word == 0) {
+            if (w == 0)
+                return std::string::npos;
+            word = dots_[--w];
+        }
+        return w * 64 + 63 - static_cast<std::size_t>(__builtin_clzll(word));
+    }
+
+    // The text was blanked from `from` up to `to`.
+    void blankRange(std::size_t from, std::size_t to)
+    {
+        for (std::size_t i = from; i < to; ++i) {
+            blanks_[i / 64] |= std::uint64_t{1} << (i % 64);
+            dots_[i / 64] &= ~(std::uint64_t{1} << (i % 64));
+        }
+    }
+
+private:
+    std::size_t next(const std::vector<std::uint64_t>& bits, std::size_t from, bool inverted) const
+    {
+        if (from >= size_)
+            return std::string::npos;
+        std::size_t w = from / 64;
+        std::uint64_t word = (inverted ? ~bits[w] : bits[w]) & (~std::uint64_t{0} << (from % 64));
+        while (word == 0) {
+            if (++w == bits.size())
+                return std::string::npos;
+            word = inverted ? ~bits[w] : bits[w];
+        }
+        const std::size_t at = w * 64 + static_cast<std::size_t>(__builtin_ctzll(word));
+        return at < size_ ? at : std::string::npos;
+    }
+
+    std::size_t size_ = 0;
+    std::vector<std::uint64_t> blanks_;
+    std::vector<std::uint64_t> dots_;
+};
+
 // First positions of the Black continuations " <n>..." in the text, kept up to
 // date while they are blanked, so that each move number does not search the
 // whole text again.
@@ -24,12 +146,12 @@ class Continuations {
 public:
     explicit Continuations(const std::string& s)
     {
-        for (std::size_t x = s.find("..."); x != std::string::npos; x = s.find("...", x + 1))
+        for (std::size_t x = findEllipsis(s, 0); x != std::string::npos; x = findEllipsis(s, x + 1))
             noteAt(s, x);
     }
 
     // Blanks the first " <n>..." when there is one.
-    void blank(std::string& s, long n)
+    void blank(std::string& s, long n, CharMap& map)
     {
         const auto it = found_.find(n);
         if (it == found_.end())
@@ -41,6 +163,7 @@ public:
             ++e;
         e += 3;
         std::memset(s.data() + t, ' ', e - t);
+        map.blankRange(t, e);
         // The blanked run may now stand before digits and "..." of its own.
         std::size_t d = e;
         while (d < s.size() && isDigit(s[d]))
@@ -70,36 +193,13 @@ private:
     std::unordered_map<long, std::size_t> found_;
 };
 
-// Blanks and moves are a few characters long: a plain loop beats a library
-// call per token.
-std::size_t nextBlank(const std::string& s, std::size_t from)
-{
-    for (; from < s.size(); ++from) {
-        if (s[from] == ' ')
-            return from;
-    }
-    return std::string::npos;
-}
-
-std::size_t nextNonBlank(const std::string& s, std::size_t from)
-{
-    for (; from < s.size(); ++from) {
-        if (s[from] != ' ')
-            return from;
-    }
-    return std::string::npos;
-}
-
-std::size_t findNumber(const std::string& s, const char* digits, std::size_t length, std::size_t from)
+std::size_t findNumber(const std::string& s, const CharMap& map, const char* digits, std::size_t length,
+                       std::size_t from)
 {
     // digits followed by ".": found from the periods, which movetext holds far
     // fewer of than digits (every square names a rank).
     const char* text = s.data();
-    for (std::size_t dot = from + length; dot < s.size(); ++dot) {
-        const void* hit = std::memchr(text + dot, '.', s.size() - dot);
-        if (!hit)
-            return std::string::npos;
-        dot = static_cast<std::size_t>(static_cast<const char*>(hit) - text);
+    for (std::size_t dot = map.nextDot(from + length); dot != std::string::npos; dot = map.nextDot(dot + 1)) {
         std::size_t i = 0;
         while (i < length && text[dot - length + i] == digits[i])
             ++i;
@@ -118,24 +218,78 @@ bool isTerminationMarker(std::string_view token)
 
 namespace {
 
-// Writes the line into `line`, whose storage is reused from game to game.
-void writeMoveLine(std::string& line, long moveNumber, std::string_view white, std::string_view black)
+// The number of a line as text, in a buffer of 24 characters.
+std::string_view numberText(char (&buffer)[24], long moveNumber)
 {
-    char number[24];
-    auto [end, ec] = std::to_chars(number, number + sizeof number, moveNumber);
-    line.clear();
-    line.reserve(static_cast<std::size_t>(end - number) + 2 + std::max(white.size(), kFieldWidth) +
-                 std::max(black.size(), kFieldWidth) + 1);
-    line.append(number, end);
-    line += ". ";
-    line += white;
-    if (white.size() < kFieldWidth)
-        line.append(kFieldWidth - white.size(), ' ');
-    else if (black.size() >= kFieldWidth && white.size() + black.size() > 2 * kFieldWidth)
-        line += ' '; // two long moves would otherwise read back as one
-    if (black.size() < kFieldWidth)
-        line.append(kFieldWidth - black.size(), ' ');
-    line += black;
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, moveNumber);
+    return {buffer, static_cast<std::size_t>(end - buffer)};
+}
+
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+std::uint64_t load8(const char* p)
+{
+    std::uint64_t v = 0;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
+void store8(char* p, std::uint64_t v)
+{
+    std::memcpy(p, &v, 8);
+}
+
+constexpr std::uint64_t kBlanks = 0x2020202020202020ULL;
+
+// The usual line, a short number and two fields of at most eight, as four
+// eight-character stores. Reads eight characters at each text, so `number`
+// lies in a 24-character buffer and the movetext has eight spare characters
+// of storage after its end.
+void writeShortLine(std::string& line, std::string_view number, std::string_view white, std::string_view black)
+{
+    line.resize(number.size() + 2 + 2 * kFieldWidth);
+    char* p = line.data();
+    store8(p, load8(number.data()));
+    p += number.size();
+    *p++ = '.';
+    *p++ = ' ';
+    const std::uint64_t kept = white.size() == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * white.size())) - 1;
+    store8(p, white.empty() ? kBlanks : (load8(white.data()) & kept) | (kBlanks & ~kept));
+    // Black to the right: its characters move up, blanks fill the bottom.
+    std::uint64_t right = kBlanks;
+    if (!black.empty())
+        right =
+            (load8(black.data()) << (8 * (8 - black.size()))) | (black.size() == 8 ? 0 : kBlanks >> (8 * black.size()));
+    store8(p + 8, right);
+}
+#endif
+
+// Writes the line into `line`, whose storage is reused from game to game: the
+// length is known beforehand, so the characters are written straight in.
+void writeMoveLine(std::string& line, std::string_view number, std::string_view white, std::string_view black)
+{
+    const std::size_t digits = number.size();
+    // Two long moves would otherwise read back as one.
+    const bool gap =
+        white.size() >= kFieldWidth && black.size() >= kFieldWidth && white.size() + black.size() > 2 * kFieldWidth;
+    line.resize(digits + 2 + std::max(white.size(), kFieldWidth) + (gap ? 1 : 0) + std::max(black.size(), kFieldWidth));
+    char* p = line.data();
+    std::memcpy(p, number.data(), digits);
+    p += digits;
+    *p++ = '.';
+    *p++ = ' ';
+    std::memcpy(p, white.data(), white.size());
+    p += white.size();
+    if (white.size() < kFieldWidth) {
+        std::memset(p, ' ', kFieldWidth - white.size());
+        p += kFieldWidth - white.size();
+    } else if (gap) {
+        *p++ = ' ';
+    }
+    if (black.size() < kFieldWidth) {
+        std::memset(p, ' ', kFieldWidth - black.size());
+        p += kFieldWidth - black.size();
+    }
+    std::memcpy(p, black.data(), black.size());
 }
 
 } // namespace
@@ -143,23 +297,24 @@ void writeMoveLine(std::string& line, long moveNumber, std::string_view white, s
 std::string moveLine(int moveNumber, std::string_view white, std::string_view black)
 {
     std::string line;
-    writeMoveLine(line, moveNumber, white, black);
+    char buffer[24];
+    writeMoveLine(line, numberText(buffer, moveNumber), white, black);
     return line;
 }
 
-MoveFields moveFields(std::string_view line)
+namespace {
+
+// The two fields of a line as views into it.
+std::pair<std::string_view, std::string_view> fieldViews(std::string_view line)
 {
-    MoveFields fields;
     std::string_view body = line;
     if (const std::size_t dot = line.find(". "); dot != std::string_view::npos)
         body = line.substr(dot + 2);
     if (body.size() <= 2 * kFieldWidth) {
         if (line.size() >= 2 * kFieldWidth)
             body = line.substr(line.size() - 2 * kFieldWidth);
-        fields.white = trimBlanks(body.substr(0, std::min(body.size(), kFieldWidth)));
-        if (body.size() > kFieldWidth)
-            fields.black = trimBlanks(body.substr(kFieldWidth));
-        return fields;
+        return {trimBlanks(body.substr(0, std::min(body.size(), kFieldWidth))),
+                body.size() > kFieldWidth ? trimBlanks(body.substr(kFieldWidth)) : std::string_view()};
     }
     // A long move: White's field is longer than eight when its first eight
     // characters hold no blank and the ninth is no blank either.
@@ -167,28 +322,56 @@ MoveFields moveFields(std::string_view line)
     std::size_t split = kFieldWidth;
     if (head.find(' ') == std::string_view::npos && body[kFieldWidth] != ' ')
         split = std::min(body.find(' '), body.size());
-    fields.white = trimBlanks(body.substr(0, split));
-    fields.black = trimBlanks(body.substr(split));
-    return fields;
+    return {trimBlanks(body.substr(0, split)), trimBlanks(body.substr(split))};
+}
+
+FieldSpans spansIn(std::string_view line, std::string_view white, std::string_view black)
+{
+    const auto at = [&line](std::string_view field) {
+        return field.empty() ? 0 : static_cast<std::uint32_t>(field.data() - line.data());
+    };
+    return {at(white), static_cast<std::uint32_t>(white.size()), at(black), static_cast<std::uint32_t>(black.size())};
+}
+
+} // namespace
+
+MoveFields moveFields(std::string_view line)
+{
+    const auto [white, black] = fieldViews(line);
+    return {std::string(white), std::string(black)};
+}
+
+FieldSpans fieldSpans(std::string_view line)
+{
+    const auto [white, black] = fieldViews(line);
+    return spansIn(line, white, black);
 }
 
 void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::string& GameResult,
-               const std::string& ResultTag, long firstNumber, std::vector<MoveFields>* fields)
+               const std::string& ResultTag, long firstNumber, std::vector<FieldSpans>* fields)
+{
+    std::string s(movetext);
+    ListMovesInPlace(s, list, GameResult, ResultTag, firstNumber, fields);
+}
+
+void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::string& GameResult,
+                      const std::string& ResultTag, long firstNumber, std::vector<FieldSpans>* fields)
 {
     // A line's fields, read back from the line only when a move is too long
-    // for its field: otherwise they are the two tokens themselves.
+    // for its field: otherwise they are the two tokens where the line put them.
     const auto keepFields = [fields](std::size_t at, std::string_view white, std::string_view black,
                                      const std::string& line) {
         if (!fields)
             return;
         if (at == fields->size())
             fields->emplace_back();
-        MoveFields& f = (*fields)[at];
         if (white.size() <= kFieldWidth && black.size() <= kFieldWidth) {
-            f.white = white;
-            f.black = black;
+            const auto whiteAt = static_cast<std::uint32_t>(line.size() - 2 * kFieldWidth);
+            (*fields)[at] = {whiteAt, static_cast<std::uint32_t>(white.size()),
+                             static_cast<std::uint32_t>(line.size() - black.size()),
+                             static_cast<std::uint32_t>(black.size())};
         } else {
-            f = moveFields(line);
+            (*fields)[at] = fieldSpans(line);
         }
     };
     const auto finish = [&list, fields](std::size_t used) {
@@ -198,8 +381,12 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
     };
     // The lines of the last game are overwritten rather than freed.
     std::size_t used = 0;
-    std::string s(movetext);
-    const bool hasContinuations = s.find("...") != std::string::npos;
+    // Spare storage after the text: short lines read eight characters at a time.
+    s.reserve(s.size() + kFieldWidth);
+    // Kept from game to game, as the lines are.
+    thread_local CharMap map;
+    map.build(s);
+    const bool hasContinuations = findEllipsis(s, 0) != std::string::npos;
     Continuations continuations = hasContinuations ? Continuations(s) : Continuations(std::string());
 
     std::size_t searchFrom = 0;
@@ -207,25 +394,25 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
         char digits[24];
         auto [digitsEnd, ec] = std::to_chars(digits, digits + sizeof digits, n);
         const std::size_t length = static_cast<std::size_t>(digitsEnd - digits);
-        const std::size_t at = findNumber(s, digits, length, searchFrom);
+        const std::size_t at = findNumber(s, map, digits, length, searchFrom);
         if (at == std::string::npos)
             break;
         if (hasContinuations)
-            continuations.blank(s, n);
+            continuations.blank(s, n, map);
 
         // White: the text between the period before the first blank after the
         // number and that blank, or else the first token after the period.
-        std::size_t q = nextBlank(s, at + length + 2);
+        std::size_t q = map.nextBlank(at + length + 2);
         if (q == std::string::npos) {
             finish(used);
             return;
         }
-        const std::size_t period = s.rfind('.', q);
+        const std::size_t period = map.lastDot(q);
         std::string_view white = trimBlanks(std::string_view(s).substr(period + 1, q - period - 1));
         if (white.empty()) {
-            const std::size_t t = nextNonBlank(s, period + 1);
+            const std::size_t t = map.nextNonBlank(period + 1);
             if (t != std::string::npos)
-                q = nextBlank(s, t);
+                q = map.nextBlank(t);
             if (t == std::string::npos || q == std::string::npos) {
                 finish(used);
                 return;
@@ -234,13 +421,24 @@ void ListMoves(std::string_view movetext, std::vector<std::string>& list, std::s
         }
         // Black: the next token, up to a blank or the end of the text.
         std::string_view black;
-        if (const std::size_t b = nextNonBlank(s, q); b != std::string::npos) {
-            const std::size_t e = std::min(nextBlank(s, b), s.size());
+        if (const std::size_t b = map.nextNonBlank(q); b != std::string::npos) {
+            const std::size_t e = std::min(map.nextBlank(b), s.size());
             black = std::string_view(s).substr(b, e - b);
         }
         if (used == list.size())
             list.emplace_back();
-        writeMoveLine(list[used], static_cast<int>(n), white, black);
+        // Lines are numbered as int; the number searched for is that number
+        // as long as it fits.
+        char lineDigits[24];
+        const std::string_view number = n <= std::numeric_limits<int>::max()
+                                            ? std::string_view(digits, length)
+                                            : numberText(lineDigits, static_cast<int>(n));
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        if (number.size() <= 6 && white.size() <= kFieldWidth && black.size() <= kFieldWidth)
+            writeShortLine(list[used], number, white, black);
+        else
+#endif
+            writeMoveLine(list[used], number, white, black);
         keepFields(used, white, black, list[used]);
         ++used;
         searchFrom = period + 1;

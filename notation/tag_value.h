@@ -9,14 +9,30 @@ namespace morvane {
 // Replaces every "[", "]" and double quote of `fragment` by a blank, in place,
 // and returns the result (same length).
 std::string TagValue(std::string& fragment);
+// The same in place only, for callers that need no copy.
+void blankTagMarks(std::string& fragment);
 
 // The fragment the loader shows for a tag: from the first occurrence of `tag`
 // (for example "[White"), skipping `offset` characters, up to the first "]"
 // after the tag. An absent tag gives the empty text; a tag with no "]" after
 // it runs to the end of the game's text.
 std::string tagFragment(std::string_view gameText, std::string_view tag, std::size_t offset);
+// The same as a view into the game's text.
+std::string_view tagFragmentView(std::string_view gameText, std::string_view tag, std::size_t offset);
 
-// Trims blanks at both ends (blanks only, as the shown values need).
-std::string_view trimBlanks(std::string_view text);
+// The first occurrence of `tag` in `text` (text.find(tag)), for tags that
+// begin with "[".
+std::size_t findTag(std::string_view text, std::string_view tag);
+
+// Trims blanks at both ends (blanks only, as the shown values need). Inline:
+// the move lists trim a token or two for every move.
+inline std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
 
 } // namespace morvane

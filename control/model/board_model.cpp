@@ -29,6 +29,18 @@ void BoardModel::SetSquare(PieceNum code, int index)
 
 void BoardModel::NewGame()
 {
+    if (!observer_) {
+        // Nobody to tell square by square: the position is written at once.
+        pieces_.fill(None);
+        for (int col = 1; col <= 8; ++col) {
+            const auto c = static_cast<std::size_t>(col - 1);
+            pieces_[static_cast<std::size_t>(SquareIndex(col, 1))] = kBlackBackRank[c];
+            pieces_[static_cast<std::size_t>(SquareIndex(col, 2))] = Bpawn;
+            pieces_[static_cast<std::size_t>(SquareIndex(col, 7))] = Wpawn;
+            pieces_[static_cast<std::size_t>(SquareIndex(col, 8))] = kWhiteBackRank[c];
+        }
+        return;
+    }
     for (int k = 1; k <= 64; ++k)
         SetSquare(None, k);
     for (int col = 1; col <= 8; ++col)

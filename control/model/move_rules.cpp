@@ -16,6 +16,37 @@ bool admissibleFor(bool white, std::int32_t target)
 {
     return white ? target < Wpawn : (target == None || target >= Wpawn);
 }
+
+// Whether a piece of `code` may take on a square (dc, dr) away by its pattern
+// alone, ignoring what stands between: no piece that fails this can pass IsLegalMove.
+bool mayReach(std::int32_t code, int dc, int dr)
+{
+    const int adc = std::abs(dc);
+    const int adr = std::abs(dr);
+    switch (code) {
+    case Wpawn:
+        return dr == -1 && adc == 1;
+    case Bpawn:
+        return dr == 1 && adc == 1;
+    case Wknight:
+    case Bknight:
+        return (adc == 1 && adr == 2) || (adc == 2 && adr == 1);
+    case Wbishop:
+    case Bbishop:
+        return adc == adr;
+    case Wrook:
+    case Brook:
+        return dc == 0 || dr == 0;
+    case WQueen:
+    case BQueen:
+        return adc == adr || dc == 0 || dr == 0;
+    case wking:
+    case Bking:
+        return adc <= 1 && adr <= 1;
+    default:
+        return false;
+    }
+}
 } // namespace
 
 // Squares strictly between the two ends of a straight or diagonal line hold nothing.
@@ -100,11 +131,16 @@ bool BoardModel::IsKingChecked(PieceNum king) const
     const bool attackersAreBlack = king == wking;
     bool checked = false;
     // Every enemy piece is asked, so a missing king raises on the first attacker
-    // exactly as a host calling IsLegalMove itself would see.
+    // exactly as a host calling IsLegalMove itself would see. With the king on
+    // the board, a piece whose line cannot reach it is not asked at all.
     for (int j = 1; j <= 64; ++j) {
         const std::int32_t code = pieces_[static_cast<std::size_t>(j)];
         if (attackersAreBlack ? isBlack(code) : isWhite(code)) {
-            if (IsLegalMove(static_cast<std::int16_t>(colOfIndex(j)), static_cast<std::int16_t>(rowOfIndex(j)),
+            const int col = colOfIndex(j);
+            const int row = rowOfIndex(j);
+            if (kingCol != 0 && !mayReach(code, kingCol - col, kingRow - row))
+                continue;
+            if (IsLegalMove(static_cast<std::int16_t>(col), static_cast<std::int16_t>(row),
                             static_cast<std::int16_t>(kingCol), static_cast<std::int16_t>(kingRow)))
                 checked = true;
         }

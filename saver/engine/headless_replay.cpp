@@ -35,7 +35,8 @@ void HeadlessReplay::run(ReplayEngine& engine, quill::BoardModel& board, std::in
 
 void HeadlessReplay::setLabel(ReplayLabel label, const std::string& text)
 {
-    if (label == ReplayLabel::Label5)
+    // The status mostly stays empty from move to move: no copy then.
+    if (label == ReplayLabel::Label5 && status_ != text)
         status_ = text;
 }
 

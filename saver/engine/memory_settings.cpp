@@ -64,6 +64,7 @@ std::string MemorySettings::get(const std::string& key, const std::string& defau
 
 void MemorySettings::save(const std::string& key, const std::string& value)
 {
+    ++generation_;
     std::string lower = lowered(key);
     if (!setPosition(lower, value))
         values_[std::move(lower)] = value;
@@ -75,6 +76,41 @@ void MemorySettings::saveEach(const NextValue& next)
     std::string value;
     while (next(key, value))
         save(key, value);
+}
+
+std::int64_t MemorySettings::gamePosition(std::int64_t n, bool end)
+{
+    // Straight from the numbers; anything else (a read to record, a value
+    // kept as text, one too big for a double) as the text would be read.
+    const std::size_t slot = static_cast<std::size_t>(n - 1) * 2 + (end ? 1 : 0);
+    if (!recordReads && n >= 1 && slot < positions_.size()) {
+        const std::int64_t p = positions_[slot];
+        if (p != kNone && p < (std::int64_t{1} << 53) && p > -(std::int64_t{1} << 53))
+            return p;
+    }
+    return SettingsAccess::gamePosition(n, end);
+}
+
+void MemorySettings::saveGameIndex(const std::vector<GameSpan>& spans, std::int64_t count)
+{
+    // What saving each key as text would leave: the numbers in their slots,
+    // no text left under any of the keys written.
+    const std::size_t slots = spans.size() * 2;
+    for (auto it = values_.begin(); it != values_.end();) {
+        const std::optional<GameKey> game = parseGameKeyName(it->first);
+        if (game && game->n >= 1 && slotOf(*game) < slots)
+            it = values_.erase(it);
+        else
+            ++it;
+    }
+    ++generation_;
+    if (positions_.size() < slots)
+        positions_.resize(slots, kNone);
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        positions_[2 * i] = spans[i].begin;
+        positions_[2 * i + 1] = spans[i].end;
+    }
+    save("NumOfGames", std::to_string(count));
 }
 
 bool MemorySettings::contains(const std::string& key) const

@@ -15,7 +15,11 @@ public:
     std::string get(const std::string& key, const std::string& defaultValue) override;
     void save(const std::string& key, const std::string& value) override;
     void saveEach(const NextValue& next) override;
+    std::int64_t gamePosition(std::int64_t n, bool end) override;
+    void saveGameIndex(const std::vector<GameSpan>& spans, std::int64_t count) override;
     bool contains(const std::string& key) const;
+    // Reads that are being recorded are never spared.
+    std::uint64_t generation() const override { return recordReads ? 0 : generation_; }
 
     // Reads of each key, in order, for tests that check what is read when.
     std::vector<std::string> reads;
@@ -32,6 +36,7 @@ private:
     // Game n's MatchBegin and MatchEnd at 2n - 2 and 2n - 1: a big file's
     // index costs 16 bytes a game rather than two hashed strings.
     std::vector<std::int64_t> positions_;
+    std::uint64_t generation_ = 1; // one more at every write
 };
 
 } // namespace morvane

@@ -40,21 +40,6 @@ std::int32_t toInt32(double value)
     return static_cast<std::int32_t>(r);
 }
 
-std::int64_t toPosition(const std::string& text)
-{
-    // Positions are stored as plain integers: read without the general number
-    // parser, for any value a double holds exactly (what the parser would give).
-    std::int64_t whole = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
-    if (error == std::errc() && end == text.data() + text.size() && !text.empty() && whole < (std::int64_t{1} << 53) &&
-        whole > -(std::int64_t{1} << 53))
-        return whole;
-    const double value = numericValue(text);
-    if (!(std::fabs(value) < 9.0e18))
-        return -1;
-    return std::llround(value);
-}
-
 void trimInPlace(std::string& text)
 {
     text = std::string(trimBlanks(text));
@@ -80,22 +65,7 @@ bool ReplayEngine::EnumDefault(std::string& path)
     const std::int64_t count = IndexGameFile(path, [&spans](const GameSpan& span) { spans.push_back(span); });
     if (count < 0)
         return false;
-    // Two keys a game, then the count; written as text only on the way out.
-    std::size_t i = 0;
-    settings_.saveEach([&spans, &i, count](std::string& key, std::string& value) {
-        if (i > 2 * spans.size())
-            return false;
-        if (i == 2 * spans.size()) {
-            key = "NumOfGames";
-            value = std::to_string(count);
-        } else {
-            const GameSpan& span = spans[i / 2];
-            key = (i % 2 == 0 ? "MatchBegin" : "MatchEnd") + std::to_string(i / 2 + 1);
-            value = std::to_string(i % 2 == 0 ? span.begin : span.end);
-        }
-        ++i;
-        return true;
-    });
+    settings_.saveGameIndex(spans, count);
     return true;
 }
 
@@ -162,11 +132,21 @@ void ReplayEngine::finishIndex()
     settings_.saveAll({{"NumOfGames", std::to_string(count)}, {"PGNFile", path}});
 }
 
+const ReplayEngine::KeptSetting& ReplayEngine::setting(KeptSetting& kept, const char* key, const char* defaultValue)
+{
+    const std::uint64_t now = settings_.generation();
+    if (now == 0 || kept.generation != now) {
+        kept.text = settings_.get(key, defaultValue);
+        kept.number = numericValue(kept.text);
+        kept.generation = now;
+    }
+    return kept;
+}
+
 void ReplayEngine::readSpan(std::int64_t& begin, std::int64_t& end)
 {
-    const std::string n = std::to_string(GameNumber);
-    begin = toPosition(settings_.get("MatchBegin" + n, "-1"));
-    end = toPosition(settings_.get("MatchEnd" + n, "-1"));
+    begin = settings_.gamePosition(GameNumber, false);
+    end = settings_.gamePosition(GameNumber, true);
 }
 
 void ReplayEngine::Timer2_Timer()
@@ -174,7 +154,7 @@ void ReplayEngine::Timer2_Timer()
     if (observer_)
         observer_->loadStarting();
     decoder_.SideToMove = 2;
-    screen_.setTimer2Interval(toInt32(numericValue(settings_.get("Timer2", "10")) * 1000.0));
+    screen_.setTimer2Interval(toInt32(setting(timer2_, "Timer2", "10").number * 1000.0));
     chooseGameNumber();
     MoveIndex = 0;
 
@@ -196,7 +176,7 @@ void ReplayEngine::Timer2_Timer()
 void ReplayEngine::chooseGameNumber()
 {
     // A missing NumOfGames counts as 0; only equality wraps.
-    const double numOfGames = numericValue(settings_.get("NumOfGames", ""));
+    const double numOfGames = setting(numOfGames_, "NumOfGames", "").number;
     // A huge FirstGame stays at the largest number rather than wrapping round.
     if (GameNumber < std::numeric_limits<std::int32_t>::max())
         GameNumber += 1;
@@ -204,7 +184,7 @@ void ReplayEngine::chooseGameNumber()
         GameNumber = 1;
     if (GameNumber == numOfGames + 1)
         GameNumber = 1;
-    if (numericValue(settings_.get("Random", "0")) == 0)
+    if (setting(randomSetting_, "Random", "0").number == 0)
         return;
     double r = 0;
     if (random_) {
@@ -222,15 +202,18 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
     // While an index is being stored, its file is the one played.
     if (index_) {
         catchUp(GameNumber);
-        pgnFile = index_ ? index_->path() : settings_.get("PGNFile", "no file");
+        pgnFile = index_ ? index_->path() : setting(pgnFile_, "PGNFile", "no file").text;
     } else {
-        pgnFile = settings_.get("PGNFile", "no file");
+        pgnFile = setting(pgnFile_, "PGNFile", "no file").text;
     }
     readSpan(begin, end);
 
-    std::string defaultFile = dataFolder_ + "default.pgn";
+    // Built only when needed: most loads never fall back.
+    std::string defaultFile;
     // Falls back to the data folder's default file; false when loading stops.
     const auto useDefault = [&] {
+        if (defaultFile.empty())
+            defaultFile = dataFolder_ + "default.pgn";
         if (!isFile(defaultFile)) {
             dialogs_.message(kNoDefaultText, MsgIcon::Critical, MsgButtons::Ok);
             screen_.showCursor();
@@ -301,16 +284,16 @@ void ReplayEngine::startGame(std::string_view gameText)
             observer_->gameLoaded(GameNumber);
         return;
     }
-    const CleanResult cleaned = CleanPGN(gameText);
-    if (cleaned.imbalance != Imbalance::None)
-        dialogs_.message(imbalanceMessage(cleaned.imbalance), MsgIcon::Critical, MsgButtons::Ok);
+    const Imbalance imbalance = CleanPGNInto(gameText, cleaned_, cleanScratch_);
+    if (imbalance != Imbalance::None)
+        dialogs_.message(imbalanceMessage(imbalance), MsgIcon::Critical, MsgButtons::Ok);
     if (start.kind == StartKind::FromFen) {
-        ListStartMoves(cleaned.text, start.start, moveLines_, GameResult, ResultTag);
+        ListStartMoves(cleaned_, start.start, moveLines_, GameResult, ResultTag);
         fields_.clear();
         for (const std::string& line : moveLines_)
-            fields_.push_back(moveFields(line));
+            fields_.push_back(fieldSpans(line));
     } else {
-        ListMoves(cleaned.text, moveLines_, GameResult, ResultTag, 1, &fields_);
+        ListMovesInPlace(cleaned_, moveLines_, GameResult, ResultTag, 1, &fields_);
     }
     startPace(gameText);
 
@@ -335,18 +318,21 @@ void ReplayEngine::showTags(std::string_view gameText)
         {"[Date", 1, ReplayLabel::Label4},
     };
     for (const Shown& shown : kShown) {
-        std::string fragment = tagFragment(gameText, shown.tag, shown.offset);
-        screen_.setLabel(shown.label, TagValue(fragment));
+        // One text for every label: its storage is kept from game to game.
+        label_.assign(tagFragmentView(gameText, shown.tag, shown.offset));
+        blankTagMarks(label_);
+        screen_.setLabel(shown.label, label_);
     }
     // The Result value without its closing quote; a game without the tag keeps
     // the value of an earlier one.
-    const std::size_t p = gameText.find("[Result");
+    const std::size_t p = findTag(gameText, "[Result");
     if (p != std::string_view::npos) {
         std::size_t q = gameText.find(']', p + 1);
         if (q == std::string_view::npos)
             q = gameText.size();
-        std::string value = q >= p + 8 ? std::string(gameText.substr(p + 7, q - p - 8)) : std::string();
-        ResultTag = std::string(trimBlanks(TagValue(value)));
+        label_.assign(q >= p + 8 ? gameText.substr(p + 7, q - p - 8) : std::string_view());
+        blankTagMarks(label_);
+        ResultTag = trimBlanks(label_);
     }
 }
 
@@ -366,14 +352,15 @@ void ReplayEngine::Timer1_Timer()
 
     decoder_.SideToMove = decoder_.SideToMove == 2 ? 1 : 2;
     // The field is copied: a failed move loads the next game, which replaces the fields.
-    const MoveFields& fields = fields_[static_cast<std::size_t>(MoveIndex)];
+    const FieldSpans& fields = fields_[static_cast<std::size_t>(MoveIndex)];
+    const std::string& line = moveLines_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
-        san_ = fields.white;
+        san_ = fields.white(line);
         screen_.printWhiteMove(MoveIndex + FirstMoveNumber, san_);
         afterHalfMove(san_, false, play(san_));
         return;
     }
-    san_ = fields.black;
+    san_ = fields.black(line);
     screen_.printBlackMove(san_);
     const DecodeResult result = play(san_);
     afterHalfMove(san_, true, result);
@@ -397,9 +384,9 @@ DecodeResult ReplayEngine::play(const std::string& san)
 
 void ReplayEngine::startPace(std::string_view gameText)
 {
-    const std::int32_t moveMs = toInt32(numericValue(settings_.get("Timer", "2")) * 1000.0);
-    pace_.load(gameText, settingIsTrue(settings_.get("ShowComments", "0")),
-               numericValue(settings_.get("PaceByClock", "0")), moveMs);
+    const std::int32_t moveMs = toInt32(setting(timer_, "Timer", "2").number * 1000.0);
+    pace_.load(gameText, settingIsTrue(setting(showComments_, "ShowComments", "0").text),
+               setting(paceByClock_, "PaceByClock", "0").number, moveMs);
     if (!pace_.active()) {
         // The setting's interval again after a game that had its own pace.
         if (paceSet_)
@@ -411,17 +398,14 @@ void ReplayEngine::startPace(std::string_view gameText)
         screen_.showCaption({});
     if (!moveLines_.empty()) {
         const std::int64_t first = halfMoveKey(std::strtoll(moveLines_.front().c_str(), nullptr, 10), false);
-        screen_.setTimer1Interval(pace_.waitBefore(fields_.front().white.empty() ? first + 1 : first));
+        screen_.setTimer1Interval(pace_.waitBefore(fields_.front().whiteSize == 0 ? first + 1 : first));
         paceSet_ = true;
     }
 }
 
 // The caption of the move now on the board, and the wait before the next one.
-// A failed move has loaded another game, and "Invalid Move" ends the replay.
-void ReplayEngine::afterHalfMove(const std::string& san, bool black, DecodeResult result)
+void ReplayEngine::pacedHalfMove(const std::string& san, bool black)
 {
-    if (!pace_.active() || result == DecodeResult::Failed || result == DecodeResult::Invalid)
-        return;
     const std::int64_t number = std::strtoll(moveLines_[static_cast<std::size_t>(MoveIndex)].c_str(), nullptr, 10);
     const std::int64_t key = halfMoveKey(number, black);
     const bool played = !san.empty() && !isTerminationMarker(san);

@@ -95,6 +95,15 @@ private:
     void invalidMove() override;
     void decodeFailed() override;
 
+    // A setting the loader reads at every load, kept while the settings
+    // report no change: its text and that text's number.
+    struct KeptSetting {
+        std::uint64_t generation = 0;
+        std::string text;
+        double number = 0;
+    };
+    const KeptSetting& setting(KeptSetting& kept, const char* key, const char* defaultValue);
+
     // Loader steps
     void chooseGameNumber();
     bool locateGame(std::string& pgnFile, std::int64_t& begin, std::int64_t& end);
@@ -110,7 +119,14 @@ private:
     void showTags(std::string_view gameText);
     DecodeResult play(const std::string& san);
     void startPace(std::string_view gameText);
-    void afterHalfMove(const std::string& san, bool black, DecodeResult result);
+    void afterHalfMove(const std::string& san, bool black, DecodeResult result)
+    {
+        // Inline: without captions or clocks every half-move leaves at once.
+        // A failed move has loaded another game, and "Invalid Move" ends the replay.
+        if (pace_.active() && result != DecodeResult::Failed && result != DecodeResult::Invalid)
+            pacedHalfMove(san, black);
+    }
+    void pacedHalfMove(const std::string& san, bool black);
 
     quill::BoardModel& board_;
     ReplayScreen& screen_;
@@ -120,9 +136,13 @@ private:
     std::string dataFolder_;
     MoveDecoder decoder_;
     std::vector<std::string> moveLines_;
-    std::vector<MoveFields> fields_; // White and Black fields of each move line
+    std::vector<FieldSpans> fields_; // where each move line holds its White and Black fields
     std::string san_;                // the field being played, kept apart from fields_
     std::string move_;               // what the decoder consumes of it
+    std::string cleaned_;            // the game's movetext, storage kept from game to game
+    std::string cleanScratch_;
+    std::string label_; // a tag value on its way to the screen
+    KeptSetting timer2_, numOfGames_, randomSetting_, pgnFile_, timer_, showComments_, paceByClock_;
     GameFileReader gameFile_;
     std::string stampPath_; // the PGN file last loaded from, as it was then
     GameFileReader::Stamp stamp_;

@@ -3,12 +3,19 @@
 // The screensaver reads the SQLite store through StoreSettings; the replay tool
 // and tests may use MemorySettings. Keys compare without regard to case.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "game_index.h"
+
 namespace morvane {
+
+// A stored game position as the loader reads it: a whole number, -1 when the
+// text is none.
+std::int64_t storedPosition(const std::string& text);
 
 class SettingsAccess {
 public:
@@ -21,6 +28,16 @@ public:
     // last, so a big index never has to be held as text.
     using NextValue = std::function<bool(std::string& key, std::string& value)>;
     virtual void saveEach(const NextValue& next) = 0;
+    // A number that changes whenever any value may have changed, so that
+    // values read before can be kept while it stays; 0 when the settings
+    // cannot tell (then nothing read may be kept).
+    virtual std::uint64_t generation() const { return 0; }
+    // storedPosition() of MatchBegin<n> (MatchEnd<n> when `end`), -1 when
+    // absent. Settings that hold the index as numbers answer without texts.
+    virtual std::int64_t gamePosition(std::int64_t n, bool end);
+    // The index of a file: MatchBegin<n> and MatchEnd<n> of each game, then
+    // NumOfGames = `count`, written together as saveEach() writes.
+    virtual void saveGameIndex(const std::vector<GameSpan>& spans, std::int64_t count);
     void saveAll(const std::vector<std::pair<std::string, std::string>>& values)
     {
         std::size_t i = 0;

@@ -553,6 +553,14 @@ double numericValue(const std::string& text)
         return n;
     };
     std::size_t mantissa = digits();
+    // A plain whole number of up to fifteen digits (what the settings mostly
+    // hold) is exact as a double: no need for the general parser.
+    if (mantissa > 0 && mantissa <= 15 && (i == text.size() || (text[i] != '.' && text[i] != 'e' && text[i] != 'E'))) {
+        std::int64_t whole = 0;
+        for (std::size_t d = i - mantissa; d < i; ++d)
+            whole = whole * 10 + (text[d] - '0');
+        return text[start] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
         mantissa += digits();
