@@ -10,7 +10,7 @@ if [ -z "${DESKTOP_E2E_DISPLAY:-}" ]; then
   esac
   # Xvfb with two screens may end with a failure status of its own after the
   # test: the test's verdict is its last line.
-  xvfb-run -a -n $((300 + RANDOM % 600)) -s "$screens" \
+  "$(dirname "$0")/own_display.sh" "$screens" \
     env DESKTOP_E2E_DISPLAY=1 QT_QPA_PLATFORM=xcb bash "$0" "$@" | tee /dev/stderr | tail -n 1 | grep -q '^PASS'
   exit
 fi

@@ -2,11 +2,10 @@
 # The real program on a real (virtual) X server: what covers the screen, what
 # ends the screensaver, and the preview inside another program's window.
 #   end_to_end.sh CASE MORVANE3 X_HELPER
-# Each case gets an X server of its own (1024x768), numbered away from the
-# ones other tests start from, so parallel test runs do not race for one.
+# Each case gets an X server of its own (1024x768).
 set -u
 if [ -z "${SAVER_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1024x768x24" \
+  exec "$(dirname "$0")/own_display.sh" "-screen 0 1024x768x24" \
     env SAVER_E2E_DISPLAY=1 QT_QPA_PLATFORM=xcb bash "$0" "$@"
 fi
 case_name=$1 program=$2 xhelper=$3

@@ -22,7 +22,7 @@ db.commit()
 PY
 status=0
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 MORVANE3_EXIT_AFTER_MS=8000 \
-  timeout 60 xvfb-run -a "$program" /S >"$tmp/out" 2>&1 || status=$?
+  timeout 60 "$(dirname "$0")/own_display.sh" "-screen 0 1280x1024x24" "$program" /S >"$tmp/out" 2>&1 || status=$?
 if [ "$status" -ne 0 ] || grep -q "Sanitizer\|runtime error" "$tmp/out"; then
   cat "$tmp/out"
   echo "FAIL: the full-screen saver on hostile games (status $status)"

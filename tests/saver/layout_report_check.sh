@@ -21,7 +21,7 @@ for key, value in [("Timer", "0.05"), ("FontSize", sys.argv[2]), ("rotate", sys.
 db.commit()
 PY
   MORVANE3_SETTINGS=$tmp/settings.db MORVANE3_REPORT_LAYOUT=1 MORVANE3_EXIT_AFTER_MS=3000 QT_QPA_PLATFORM=xcb \
-    timeout 60 xvfb-run -a -s "-screen 0 ${1}x24" "$program" "${4:-/S}" >"$tmp/out" 2>/dev/null
+    timeout 60 "$(dirname "$0")/own_display.sh" "-screen 0 ${1}x24" "$program" "${4:-/S}" >"$tmp/out" 2>/dev/null
   python3 - "$tmp/out" "$1 font $2 rotate $3" <<'PY'
 import sys
 blocks, errors = [], []

@@ -5,7 +5,7 @@
 #   xscreensaver_end_to_end.sh CASE MORVANE3
 set -u
 if [ -z "${XSS_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1024x768x24" \
+  exec "$(dirname "$0")/own_display.sh" "-screen 0 1024x768x24" \
     env XSS_E2E_DISPLAY=1 QT_QPA_PLATFORM=xcb bash "$0" "$@"
 fi
 case_name=$1 program=$2
