@@ -342,8 +342,7 @@ void ReplayEngine::Timer1_Timer()
         screen_.setTimer1Enabled(false);
         screen_.setTimer2Enabled(true);
         if (GameResult == "0-1" || GameResult == "1-0" || GameResult == "1/2-1/2") {
-            std::string marker = GameResult;
-            decoder_.ExtractMove(marker);
+            decoder_.ExtractMove(GameResult);
         } else if (screen_.label(ReplayLabel::Label5).empty()) {
             screen_.setLabel(ReplayLabel::Label5, kMatchFinishedText);
         }
@@ -375,8 +374,7 @@ DecodeResult ReplayEngine::play(const std::string& san)
     // An empty field is no move: nothing is decoded for it.
     if (san.empty())
         return DecodeResult::NoEffect;
-    move_ = san;
-    const DecodeResult result = decoder_.ExtractMove(move_);
+    const DecodeResult result = decoder_.ExtractMove(san);
     if (observer_)
         observer_->halfMoveDecoded(san, result);
     return result;

@@ -138,7 +138,6 @@ private:
     std::vector<std::string> moveLines_;
     std::vector<FieldSpans> fields_; // where each move line holds its White and Black fields
     std::string san_;                // the field being played, kept apart from fields_
-    std::string move_;               // what the decoder consumes of it
     std::string cleaned_;            // the game's movetext, storage kept from game to game
     std::string cleanScratch_;
     std::string label_; // a tag value on its way to the screen
