@@ -263,7 +263,8 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
 void ReplayEngine::startGame(std::string_view gameText)
 {
     board_.NewGame();
-    const StartOf start = gameStart(gameText);
+    findTags(gameText, kReadTags, tagsAt_);
+    const StartOf start = gameStart(gameText, tagsAt_[kFenAt], tagsAt_[kVariantAt]);
     decoder_.Chess960 = start.kind == StartKind::FromFen && start.start.chess960;
     decoder_.Rooks = start.start.rooks;
     FirstMoveNumber = start.kind == StartKind::FromFen ? start.start.firstMove : 1;
@@ -307,25 +308,25 @@ void ReplayEngine::startGame(std::string_view gameText)
 void ReplayEngine::showTags(std::string_view gameText)
 {
     struct Shown {
-        const char* tag;
+        std::size_t tag; // in kReadTags
         std::size_t offset;
         ReplayLabel label;
     };
     static constexpr Shown kShown[] = {
-        {"[White", 6, ReplayLabel::Label2},
-        {"[Black", 6, ReplayLabel::Label1},
-        {"[Event", 1, ReplayLabel::Label3},
-        {"[Date", 1, ReplayLabel::Label4},
+        {kWhiteAt, 6, ReplayLabel::Label2},
+        {kBlackAt, 6, ReplayLabel::Label1},
+        {kEventAt, 1, ReplayLabel::Label3},
+        {kDateAt, 1, ReplayLabel::Label4},
     };
     for (const Shown& shown : kShown) {
         // One text for every label: its storage is kept from game to game.
-        label_.assign(tagFragmentView(gameText, shown.tag, shown.offset));
+        label_.assign(tagFragmentAt(gameText, tagsAt_[shown.tag], shown.offset));
         blankTagMarks(label_);
         screen_.setLabel(shown.label, label_);
     }
     // The Result value without its closing quote; a game without the tag keeps
     // the value of an earlier one.
-    const std::size_t p = findTag(gameText, "[Result");
+    const std::size_t p = tagsAt_[kResultAt];
     if (p != std::string_view::npos) {
         std::size_t q = gameText.find(']', p + 1);
         if (q == std::string_view::npos)

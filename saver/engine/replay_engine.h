@@ -4,15 +4,18 @@
 // Saver screen wires widgets and QTimers to it through ReplayScreen, the
 // replay tool runs it with no window.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "board_model.h"
 #include "decoder_host.h"
 #include "dialogs.h" // platform/: the one Qt-free Dialogs interface
+#include "fen.h"
 #include "game_file_reader.h"
 #include "game_index.h"
 #include "move_decoder.h"
@@ -141,6 +144,11 @@ private:
     std::string cleaned_;            // the game's movetext, storage kept from game to game
     std::string cleanScratch_;
     std::string label_; // a tag value on its way to the screen
+    // The tags a game's start and labels read, found together (startGame).
+    enum : std::size_t { kWhiteAt, kBlackAt, kEventAt, kDateAt, kResultAt, kFenAt, kVariantAt, kTagCount };
+    static constexpr std::array<std::string_view, kTagCount> kReadTags = {"[White",  "[Black", "[Event",   "[Date",
+                                                                          "[Result", kFenTag,  kVariantTag};
+    std::array<std::size_t, kTagCount> tagsAt_{};
     KeptSetting timer2_, numOfGames_, randomSetting_, pgnFile_, timer_, showComments_, paceByClock_;
     GameFileReader gameFile_;
     std::string stampPath_; // the PGN file last loaded from, as it was then
