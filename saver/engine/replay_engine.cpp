@@ -355,12 +355,12 @@ void ReplayEngine::Timer1_Timer()
     const FieldSpans& fields = fields_[static_cast<std::size_t>(MoveIndex)];
     const std::string& line = moveLines_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
-        san_ = fields.white(line);
+        takeField(fields.white(line));
         screen_.printWhiteMove(MoveIndex + FirstMoveNumber, san_);
         afterHalfMove(san_, false, play(san_));
         return;
     }
-    san_ = fields.black(line);
+    takeField(fields.black(line));
     screen_.printBlackMove(san_);
     const DecodeResult result = play(san_);
     afterHalfMove(san_, true, result);

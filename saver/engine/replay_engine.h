@@ -121,6 +121,13 @@ private:
     void finishIndex();
     void showTags(std::string_view gameText);
     DecodeResult play(const std::string& san);
+    // The field into san_, whose storage is kept: appended to the emptied text,
+    // which copies it without the checks a general assignment makes.
+    void takeField(std::string_view field)
+    {
+        san_.clear();
+        san_.append(field);
+    }
     void startPace(std::string_view gameText);
     void afterHalfMove(const std::string& san, bool black, DecodeResult result)
     {
