@@ -1,5 +1,6 @@
 #include "tag_value.h"
 
+#include <array>
 #include <cstring>
 
 namespace morvane {
@@ -10,12 +11,26 @@ std::string TagValue(std::string& fragment)
     return fragment;
 }
 
+namespace {
+
+// Every character as blankTagMarks leaves it: a table rather than three
+// compares a character, as every label of every game goes through it.
+constexpr std::array<char, 256> kBlankedMarks = [] {
+    std::array<char, 256> table{};
+    for (std::size_t c = 0; c < table.size(); ++c)
+        table[c] = static_cast<char>(c);
+    table['['] = ' ';
+    table[']'] = ' ';
+    table['"'] = ' ';
+    return table;
+}();
+
+} // namespace
+
 void blankTagMarks(std::string& fragment)
 {
-    for (char& c : fragment) {
-        if (c == '[' || c == ']' || c == '"')
-            c = ' ';
-    }
+    for (char& c : fragment)
+        c = kBlankedMarks[static_cast<unsigned char>(c)];
 }
 
 std::string tagFragment(std::string_view gameText, std::string_view tag, std::size_t offset)
