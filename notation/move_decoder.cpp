@@ -290,7 +290,7 @@ void MoveDecoder::FindPieces(PieceNum code)
     for (int i = 0; i < 64; ++i)
         marks |= static_cast<std::uint64_t>(squares[i] == code) << i;
 #endif
-    Candidates.fill(Square{});
+    Candidates = {};
     // The columns holding a mark, then the marks of each, top row first.
     std::uint64_t folded = marks | (marks >> 32);
     folded |= folded >> 16;
