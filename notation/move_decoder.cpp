@@ -314,21 +314,25 @@ bool MoveDecoder::GetMove(std::string_view text)
             text.remove_suffix(1);
     }
     // Each "x" goes and makes the move a capture (the character after a removed
-    // "x" is not looked at): the rest is written to storage kept between moves.
-    const std::size_t length = text.size();
-    pieceMove_.resize(length);
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < length;) {
-        if (text[i] == 'x') {
-            SoundKind = 2;
-            if (i + 1 < length)
-                pieceMove_[kept++] = text[i + 1];
-            i += 2;
-        } else {
-            pieceMove_[kept++] = text[i++];
+    // "x" is not looked at). A move that holds one is read from a copy without
+    // it, in storage kept between moves; any other where it stands.
+    std::string_view move = text;
+    if (text.find('x') != std::string_view::npos) {
+        const std::size_t length = text.size();
+        pieceMove_.resize(length);
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < length;) {
+            if (text[i] == 'x') {
+                SoundKind = 2;
+                if (i + 1 < length)
+                    pieceMove_[kept++] = text[i + 1];
+                i += 2;
+            } else {
+                pieceMove_[kept++] = text[i++];
+            }
         }
+        move = std::string_view(pieceMove_.data(), kept);
     }
-    std::string_view move(pieceMove_.data(), kept);
     ToRow = rowOf(lastOf(move));
     dropLast(move);
     ToCol = fileNumber(lastOf(move));
