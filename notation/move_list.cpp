@@ -376,11 +376,15 @@ void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::strin
     };
     // The lines of the last game are overwritten rather than freed, and those a
     // shorter game leaves over are kept for the next longer one: a line of a
-    // two-digit move number no longer fits in a text's own storage.
+    // two-digit move number no longer fits in a text's own storage. As many as
+    // a long game needs: a freak game of a million moves is not kept after it.
+    constexpr std::size_t kSpareLinesKept = 1000;
     thread_local std::vector<std::string> spareLines;
     const auto finish = [&list, fields](std::size_t used) {
-        for (; list.size() > used; list.pop_back())
-            spareLines.push_back(std::move(list.back()));
+        for (; list.size() > used; list.pop_back()) {
+            if (spareLines.size() < kSpareLinesKept)
+                spareLines.push_back(std::move(list.back()));
+        }
         if (fields)
             fields->resize(used);
     };
