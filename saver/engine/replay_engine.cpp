@@ -351,33 +351,32 @@ void ReplayEngine::Timer1_Timer()
     }
 
     decoder_.SideToMove = decoder_.SideToMove == 2 ? 1 : 2;
-    // The field is copied: a failed move loads the next game, which replaces the fields.
     const FieldSpans& fields = fields_[static_cast<std::size_t>(MoveIndex)];
     const std::string& line = moveLines_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
-        takeField(fields.white(line));
-        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, san_);
-        afterHalfMove(san_, false, play(san_));
+        playing_ = fields.white(line);
+        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, playing_);
+        afterHalfMove(false, play());
         return;
     }
-    takeField(fields.black(line));
-    screen_.printBlackMove(san_);
-    const DecodeResult result = play(san_);
-    afterHalfMove(san_, true, result);
+    playing_ = fields.black(line);
+    screen_.printBlackMove(playing_);
+    const DecodeResult result = play();
+    afterHalfMove(true, result);
     // After a failure the next game is already loaded and keeps its MoveIndex 0;
     // after "Invalid Move" the program is ending.
     if (result != DecodeResult::Failed && result != DecodeResult::Invalid)
         ++MoveIndex;
 }
 
-DecodeResult ReplayEngine::play(const std::string& san)
+DecodeResult ReplayEngine::play()
 {
     // An empty field is no move: nothing is decoded for it.
-    if (san.empty())
+    if (playing_.empty())
         return DecodeResult::NoEffect;
-    const DecodeResult result = decoder_.ExtractMove(san);
+    const DecodeResult result = decoder_.ExtractMove(playing_);
     if (observer_)
-        observer_->halfMoveDecoded(san, result);
+        observer_->halfMoveDecoded(playing_, result);
     return result;
 }
 
@@ -403,7 +402,7 @@ void ReplayEngine::startPace(std::string_view gameText)
 }
 
 // The caption of the move now on the board, and the wait before the next one.
-void ReplayEngine::pacedHalfMove(const std::string& san, bool black)
+void ReplayEngine::pacedHalfMove(std::string_view san, bool black)
 {
     const std::int64_t number = std::strtoll(moveLines_[static_cast<std::size_t>(MoveIndex)].c_str(), nullptr, 10);
     const std::int64_t key = halfMoveKey(number, black);
@@ -427,19 +426,25 @@ void ReplayEngine::requestSound(int kind, SoundCause /*cause*/)
 
 void ReplayEngine::illegalMove()
 {
+    keepPlaying();
     dialogs_.message(kIllegalMoveText, MsgIcon::Critical, MsgButtons::Ok);
+    playing_ = san_;
 }
 
 void ReplayEngine::invalidMove()
 {
+    keepPlaying();
     dialogs_.message(kInvalidMoveText, MsgIcon::Critical, MsgButtons::Ok);
+    playing_ = san_;
     screen_.endProgram();
 }
 
 void ReplayEngine::decodeFailed()
 {
+    keepPlaying();
     dialogs_.message(kDecodeFailedText, MsgIcon::None, MsgButtons::Ok);
     Timer2_Timer();
+    playing_ = san_;
 }
 
 } // namespace morvane

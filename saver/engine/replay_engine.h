@@ -42,7 +42,7 @@ public:
     // Game `gameNumber` stands on the board and its move lines are built.
     virtual void gameLoaded(std::int32_t /*gameNumber*/) {}
     // One White or Black field went through the decoder.
-    virtual void halfMoveDecoded(const std::string& /*san*/, DecodeResult /*result*/) {}
+    virtual void halfMoveDecoded(std::string_view /*san*/, DecodeResult /*result*/) {}
 };
 
 class ReplayEngine : private DecoderHost {
@@ -120,23 +120,24 @@ private:
     void storeSpans(const std::vector<GameSpan>& spans);
     void finishIndex();
     void showTags(std::string_view gameText);
-    DecodeResult play(const std::string& san);
-    // The field into san_, whose storage is kept: appended to the emptied text,
-    // which copies it without the checks a general assignment makes.
-    void takeField(std::string_view field)
+    DecodeResult play();
+    // Before a message box (which runs the event loop) or the load of another
+    // game (which rewrites the move lines), the move being played is copied
+    // aside and read from there.
+    void keepPlaying()
     {
-        san_.clear();
-        san_.append(field);
+        san_.assign(playing_);
+        playing_ = san_;
     }
     void startPace(std::string_view gameText);
-    void afterHalfMove(const std::string& san, bool black, DecodeResult result)
+    void afterHalfMove(bool black, DecodeResult result)
     {
         // Inline: without captions or clocks every half-move leaves at once.
         // A failed move has loaded another game, and "Invalid Move" ends the replay.
         if (pace_.active() && result != DecodeResult::Failed && result != DecodeResult::Invalid)
-            pacedHalfMove(san, black);
+            pacedHalfMove(playing_, black);
     }
-    void pacedHalfMove(const std::string& san, bool black);
+    void pacedHalfMove(std::string_view san, bool black);
 
     quill::BoardModel& board_;
     ReplayScreen& screen_;
@@ -147,7 +148,8 @@ private:
     MoveDecoder decoder_;
     std::vector<std::string> moveLines_;
     std::vector<FieldSpans> fields_; // where each move line holds its White and Black fields
-    std::string san_;                // the field being played, kept apart from fields_
+    std::string_view playing_;       // the field being played, in its move line
+    std::string san_;                // that field kept aside (keepPlaying)
     std::string cleaned_;            // the game's movetext, storage kept from game to game
     std::string cleanScratch_;
     std::string label_; // a tag value on its way to the screen
