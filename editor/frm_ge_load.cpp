@@ -81,9 +81,8 @@ void FrmGE::setEditing(bool on)
 
 DecodeResult FrmGE::ExtractMoveGE(const std::string& move, int side)
 {
-    std::string text = move;
     decoder_.SideToMove = side;
-    const DecodeResult result = decoder_.ExtractMove(text);
+    const DecodeResult result = decoder_.ExtractMove(move);
     pushBoard();
     return result;
 }

@@ -29,11 +29,9 @@ bool readNumber(std::string_view text, int& value)
     return ec == std::errc() && end == text.data() + text.size() && value >= 0;
 }
 
-// The value of the tag `name` in the game's header, if it has one.
-std::optional<std::string_view> tagValue(std::string_view gameText, std::string_view name)
+// The quoted value of the tag `opening` found at `p` (npos: absent).
+std::optional<std::string_view> tagValueAt(std::string_view gameText, std::size_t p, std::string_view opening)
 {
-    const std::string opening = "[" + std::string(name) + " ";
-    const std::size_t p = findTag(gameText, opening);
     if (p == std::string_view::npos)
         return std::nullopt;
     const std::size_t open = gameText.find_first_not_of(' ', p + opening.size());
@@ -159,11 +157,18 @@ std::optional<GameStart> parseFen(std::string_view fen, bool chess960Variant)
 
 StartOf gameStart(std::string_view gameText)
 {
+    const std::size_t fenAt = findTag(gameText, kFenTag);
+    return gameStart(gameText, fenAt,
+                     fenAt == std::string_view::npos ? std::string_view::npos : findTag(gameText, kVariantTag));
+}
+
+StartOf gameStart(std::string_view gameText, std::size_t fenAt, std::size_t variantAt)
+{
     StartOf result;
-    const std::optional<std::string_view> fen = tagValue(gameText, "FEN");
+    const std::optional<std::string_view> fen = tagValueAt(gameText, fenAt, kFenTag);
     if (!fen)
         return result;
-    const std::optional<std::string_view> variant = tagValue(gameText, "Variant");
+    const std::optional<std::string_view> variant = tagValueAt(gameText, variantAt, kVariantTag);
     std::optional<GameStart> start = parseFen(*fen, variant && isChess960Variant(*variant));
     if (!start) {
         result.kind = StartKind::BrokenFen;

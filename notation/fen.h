@@ -50,6 +50,11 @@ struct StartOf {
 // Reads the game's `FEN` and `Variant` tags. A game with no FEN tag starts from
 // the initial position (Chess960 castling still applies with that variant).
 StartOf gameStart(std::string_view gameText);
+// The same with the tags already found: where kFenTag and kVariantTag first
+// occur in the text (npos when they do not).
+inline constexpr std::string_view kFenTag = "[FEN ";
+inline constexpr std::string_view kVariantTag = "[Variant ";
+StartOf gameStart(std::string_view gameText, std::size_t fenAt, std::size_t variantAt);
 
 // "Chess960" and its other names, in any case.
 bool isChess960Variant(std::string_view variant);

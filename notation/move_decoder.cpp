@@ -15,22 +15,22 @@ namespace {
 // A move that cannot be read: a rank that is no digit, nothing left to take.
 struct DecodeFailure {};
 
-char lastOf(const std::string& s)
+char lastOf(std::string_view s)
 {
     if (s.empty())
         throw DecodeFailure{};
     return s.back();
 }
 
-void dropLast(std::string& s)
+void dropLast(std::string_view& s)
 {
     if (s.empty())
         throw DecodeFailure{};
-    s.pop_back();
+    s.remove_suffix(1);
 }
 
 // Two characters tested directly: a set search costs a library call per move.
-bool endsWithEither(const std::string& s, char a, char b)
+bool endsWithEither(std::string_view s, char a, char b)
 {
     return !s.empty() && (s.back() == a || s.back() == b);
 }
@@ -44,10 +44,10 @@ std::int16_t rowOf(char rank)
 }
 
 // Trailing "!" and "?" are annotations, not part of the move.
-void dropAnnotations(std::string& s)
+void dropAnnotations(std::string_view& s)
 {
     while (endsWithEither(s, '!', '?'))
-        s.pop_back();
+        s.remove_suffix(1);
 }
 
 // Piece letters by character: the Black code, 0 for no piece letter. A White
@@ -88,7 +88,7 @@ std::int16_t fileNumber(char c)
 
 // A pawn move to the first or last rank followed by a piece letter, written
 // without "=" ("b1Q", "exd8N").
-bool isBarePromotion(const std::string& s)
+bool isBarePromotion(std::string_view s)
 {
     if (s.size() < 3 || !isFile(s.front()))
         return false;
@@ -120,7 +120,7 @@ std::int16_t MoveDecoder::ColumnNumber(std::string_view letter)
     return 0;
 }
 
-DecodeResult MoveDecoder::ExtractMove(std::string& move)
+DecodeResult MoveDecoder::ExtractMove(std::string_view move)
 {
     StatusText.clear();
     SoundKind = 1;
@@ -132,10 +132,10 @@ DecodeResult MoveDecoder::ExtractMove(std::string& move)
 
     dropAnnotations(move);
     if (endsWithEither(move, '+', '#')) {
-        move.pop_back();
+        move.remove_suffix(1);
         StatusText = SideToMove == 1 ? "Black King Checked" : "white King Checked";
         if (endsWithEither(move, '+', '#'))
-            move.pop_back();
+            move.remove_suffix(1);
         dropAnnotations(move);
     }
     host_.showStatus(StatusText);
@@ -149,7 +149,7 @@ DecodeResult MoveDecoder::ExtractMove(std::string& move)
     return DecodeResult::Failed;
 }
 
-DecodeResult MoveDecoder::decode(std::string& move)
+DecodeResult MoveDecoder::decode(std::string_view move)
 {
     const bool white = SideToMove == 1;
     if (move.size() == 2) {
@@ -169,7 +169,7 @@ DecodeResult MoveDecoder::decode(std::string& move)
     } else if (move.empty() || !isFile(move[0])) {
         host_.invalidMove();
         return DecodeResult::Invalid;
-    } else if (move.find('=') != std::string::npos || isBarePromotion(move)) {
+    } else if (move.find('=') != std::string_view::npos || isBarePromotion(move)) {
         return promote(move);
     } else {
         return capture(move);
@@ -225,14 +225,16 @@ void MoveDecoder::castle960(bool kingside)
     board_.setPiece(kingside ? 7 : 3, row, king);
 }
 
-DecodeResult MoveDecoder::promote(std::string& move)
+DecodeResult MoveDecoder::promote(std::string_view text)
 {
-    std::erase(move, '=');
+    std::string withoutEquals(text);
+    std::erase(withoutEquals, '=');
+    std::string_view move = withoutEquals;
     const PieceNum promoted = lastOf(move) == 'K' ? quill::None : pieceFor(lastOf(move), SideToMove == 1);
     if (promoted == quill::None)
         throw DecodeFailure{};
     dropLast(move);
-    const bool capturing = move.find('x') != std::string::npos;
+    const bool capturing = move.find('x') != std::string_view::npos;
     if (capturing)
         FromCol = move.empty() ? 0 : fileNumber(move[0]);
     ToRow = rowOf(lastOf(move));
@@ -247,7 +249,7 @@ DecodeResult MoveDecoder::promote(std::string& move)
     return DecodeResult::Moved;
 }
 
-DecodeResult MoveDecoder::capture(std::string& move)
+DecodeResult MoveDecoder::capture(std::string_view move)
 {
     // The "x" is not needed: the first character is the from-file.
     ToRow = rowOf(lastOf(move));
@@ -288,7 +290,7 @@ void MoveDecoder::FindPieces(PieceNum code)
     for (int i = 0; i < 64; ++i)
         marks |= static_cast<std::uint64_t>(squares[i] == code) << i;
 #endif
-    Candidates.fill(Square{});
+    Candidates = {};
     // The columns holding a mark, then the marks of each, top row first.
     std::uint64_t folded = marks | (marks >> 32);
     folded |= folded >> 16;
@@ -305,27 +307,32 @@ void MoveDecoder::FindPieces(PieceNum code)
     }
 }
 
-bool MoveDecoder::GetMove(std::string& move)
+bool MoveDecoder::GetMove(std::string_view text)
 {
     for (int i = 0; i < 2; ++i) {
-        if (endsWithEither(move, '+', '#'))
-            move.pop_back();
+        if (endsWithEither(text, '+', '#'))
+            text.remove_suffix(1);
     }
     // Each "x" goes and makes the move a capture (the character after a removed
-    // "x" is not looked at). One pass that closes the gaps as it goes.
-    const std::size_t length = move.size();
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < length;) {
-        if (move[i] == 'x') {
-            SoundKind = 2;
-            if (i + 1 < length)
-                move[kept++] = move[i + 1];
-            i += 2;
-        } else {
-            move[kept++] = move[i++];
+    // "x" is not looked at). A move that holds one is read from a copy without
+    // it, in storage kept between moves; any other where it stands.
+    std::string_view move = text;
+    if (text.find('x') != std::string_view::npos) {
+        const std::size_t length = text.size();
+        pieceMove_.resize(length);
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < length;) {
+            if (text[i] == 'x') {
+                SoundKind = 2;
+                if (i + 1 < length)
+                    pieceMove_[kept++] = text[i + 1];
+                i += 2;
+            } else {
+                pieceMove_[kept++] = text[i++];
+            }
         }
+        move = std::string_view(pieceMove_.data(), kept);
     }
-    move.resize(kept);
     ToRow = rowOf(lastOf(move));
     dropLast(move);
     ToCol = fileNumber(lastOf(move));

@@ -34,16 +34,16 @@ class MoveDecoder {
 public:
     MoveDecoder(quill::BoardModel& board, DecoderHost& host) : board_(board), host_(host) {}
 
-    // Decodes and applies `move` for SideToMove. The text is shortened in place
-    // as it is consumed (callers pass a copy when they need it later).
-    DecodeResult ExtractMove(std::string& move);
+    // Decodes and applies `move` for SideToMove. The text is only read: callers
+    // pass the field where it stands.
+    DecodeResult ExtractMove(std::string_view move);
 
     // Fills Candidates with the squares holding `code`, columns a..h outer,
     // rows (rank 8 down to 1) inner: the tie-break order of GetMove.
     void FindPieces(quill::PieceNum code);
     // For a piece move: to-square from the text, from-square among Candidates.
     // Returns false after "Illegal move" (no candidate reaches the square).
-    bool GetMove(std::string& move);
+    bool GetMove(std::string_view move);
     // Chooses among the candidates GetMove found reaching the to-square, by the
     // file and rank hints in `prefix`; of those that fit, the one that does not
     // leave its own king attacked when it is the only such, else the first.
@@ -66,11 +66,11 @@ public:
     CastlingRooks Rooks;
 
 private:
-    DecodeResult decode(std::string& move);
+    DecodeResult decode(std::string_view move);
     DecodeResult castle(std::string_view move);
     void castle960(bool kingside);
-    DecodeResult promote(std::string& move);
-    DecodeResult capture(std::string& move);
+    DecodeResult promote(std::string_view text);
+    DecodeResult capture(std::string_view move);
     // One row toward the mover's own side: +1 for White, -1 for Black.
     int towardMover() const { return SideToMove == 1 ? 1 : -1; }
     bool leavesOwnKingAttacked(const Square& from);
@@ -80,6 +80,8 @@ private:
     // The candidates that reach the to-square by pattern, in scan order (GetMove).
     std::array<Square, 10> reach_{};
     std::size_t reachCount_ = 0;
+    // A piece move without its "x" characters (GetMove); the storage is kept.
+    std::string pieceMove_;
 };
 
 } // namespace morvane

@@ -374,12 +374,20 @@ void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::strin
             (*fields)[at] = fieldSpans(line);
         }
     };
+    // The lines of the last game are overwritten rather than freed, and those a
+    // shorter game leaves over are kept for the next longer one: a line of a
+    // two-digit move number no longer fits in a text's own storage. As many as
+    // a long game needs: a freak game of a million moves is not kept after it.
+    constexpr std::size_t kSpareLinesKept = 1000;
+    thread_local std::vector<std::string> spareLines;
     const auto finish = [&list, fields](std::size_t used) {
-        list.resize(used);
+        for (; list.size() > used; list.pop_back()) {
+            if (spareLines.size() < kSpareLinesKept)
+                spareLines.push_back(std::move(list.back()));
+        }
         if (fields)
             fields->resize(used);
     };
-    // The lines of the last game are overwritten rather than freed.
     std::size_t used = 0;
     // Spare storage after the text: short lines read eight characters at a time.
     s.reserve(s.size() + kFieldWidth);
@@ -425,8 +433,13 @@ void ListMovesInPlace(std::string& s, std::vector<std::string>& list, std::strin
             const std::size_t e = std::min(map.nextBlank(b), s.size());
             black = std::string_view(s).substr(b, e - b);
         }
-        if (used == list.size())
+        if (used == list.size()) {
             list.emplace_back();
+            if (!spareLines.empty()) {
+                list.back().swap(spareLines.back());
+                spareLines.pop_back();
+            }
+        }
         // Lines are numbered as int; the number searched for is that number
         // as long as it fits.
         char lineDigits[24];

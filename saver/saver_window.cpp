@@ -63,15 +63,15 @@ QColor colorSetting(SettingsAccess& settings, const char* key, const char* defau
 // The printed list's column holds a few characters of a move: a move of
 // megabytes is printed by its beginning, cut between whole UTF-8 characters,
 // so that laying out its text cannot cost many times its size.
-QString shownMove(const std::string& san)
+QString shownMove(std::string_view san)
 {
     constexpr std::size_t kShownBytes = 64;
     if (san.size() <= kShownBytes)
-        return displayText(san);
+        return displayText(std::string(san));
     std::size_t cut = kShownBytes;
     while (cut > 0 && (static_cast<unsigned char>(san[cut]) & 0xC0) == 0x80)
         --cut;
-    return displayText(san.substr(0, cut)) + QStringLiteral("...");
+    return displayText(std::string(san.substr(0, cut))) + QStringLiteral("...");
 }
 
 QString coordinateText(int i)
@@ -446,12 +446,12 @@ void SaverWindow::clearMoveList()
     fitMoveListColumns();
 }
 
-void SaverWindow::printWhiteMove(std::int32_t moveNumber, const std::string& san)
+void SaverWindow::printWhiteMove(std::int32_t moveNumber, std::string_view san)
 {
     Picture2->printWhite(QString::number(moveNumber) + QStringLiteral(". ") + shownMove(san));
 }
 
-void SaverWindow::printBlackMove(const std::string& san)
+void SaverWindow::printBlackMove(std::string_view san)
 {
     Picture2->printBlack(shownMove(san));
 }

@@ -106,8 +106,8 @@ private:
     void setLabel(ReplayLabel label, const std::string& text) override;
     std::string label(ReplayLabel label) const override;
     void clearMoveList() override;
-    void printWhiteMove(std::int32_t moveNumber, const std::string& san) override;
-    void printBlackMove(const std::string& san) override;
+    void printWhiteMove(std::int32_t moveNumber, std::string_view san) override;
+    void printBlackMove(std::string_view san) override;
     void setTimer1Enabled(bool on) override;
     void setTimer2Enabled(bool on) override;
     void setTimer2Interval(std::int32_t milliseconds) override;

@@ -83,7 +83,7 @@ void HeadlessReplay::gameLoaded(std::int32_t gameNumber)
     game_ = gameNumber;
 }
 
-void HeadlessReplay::halfMoveDecoded(const std::string&, DecodeResult result)
+void HeadlessReplay::halfMoveDecoded(std::string_view, DecodeResult result)
 {
     if (result == DecodeResult::Moved)
         ++gameHalfMoves_;

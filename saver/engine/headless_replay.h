@@ -32,8 +32,8 @@ public:
     void setLabel(ReplayLabel label, const std::string& text) override;
     std::string label(ReplayLabel label) const override;
     void clearMoveList() override {}
-    void printWhiteMove(std::int32_t, const std::string&) override {}
-    void printBlackMove(const std::string&) override {}
+    void printWhiteMove(std::int32_t, std::string_view) override {}
+    void printBlackMove(std::string_view) override {}
     void setTimer1Enabled(bool on) override { timer1_ = on; }
     void setTimer2Enabled(bool on) override { timer2_ = on; }
     void setTimer2Interval(std::int32_t) override {}
@@ -49,7 +49,7 @@ public:
     // ReplayObserver
     void loadStarting() override;
     void gameLoaded(std::int32_t gameNumber) override;
-    void halfMoveDecoded(const std::string& san, DecodeResult result) override;
+    void halfMoveDecoded(std::string_view san, DecodeResult result) override;
 
 private:
     void finishGame();

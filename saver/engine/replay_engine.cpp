@@ -263,7 +263,8 @@ bool ReplayEngine::locateGame(std::string& pgnFile, std::int64_t& begin, std::in
 void ReplayEngine::startGame(std::string_view gameText)
 {
     board_.NewGame();
-    const StartOf start = gameStart(gameText);
+    findTags(gameText, kReadTags, tagsAt_);
+    const StartOf start = gameStart(gameText, tagsAt_[kFenAt], tagsAt_[kVariantAt]);
     decoder_.Chess960 = start.kind == StartKind::FromFen && start.start.chess960;
     decoder_.Rooks = start.start.rooks;
     FirstMoveNumber = start.kind == StartKind::FromFen ? start.start.firstMove : 1;
@@ -307,25 +308,25 @@ void ReplayEngine::startGame(std::string_view gameText)
 void ReplayEngine::showTags(std::string_view gameText)
 {
     struct Shown {
-        const char* tag;
+        std::size_t tag; // in kReadTags
         std::size_t offset;
         ReplayLabel label;
     };
     static constexpr Shown kShown[] = {
-        {"[White", 6, ReplayLabel::Label2},
-        {"[Black", 6, ReplayLabel::Label1},
-        {"[Event", 1, ReplayLabel::Label3},
-        {"[Date", 1, ReplayLabel::Label4},
+        {kWhiteAt, 6, ReplayLabel::Label2},
+        {kBlackAt, 6, ReplayLabel::Label1},
+        {kEventAt, 1, ReplayLabel::Label3},
+        {kDateAt, 1, ReplayLabel::Label4},
     };
     for (const Shown& shown : kShown) {
         // One text for every label: its storage is kept from game to game.
-        label_.assign(tagFragmentView(gameText, shown.tag, shown.offset));
+        label_.assign(tagFragmentAt(gameText, tagsAt_[shown.tag], shown.offset));
         blankTagMarks(label_);
         screen_.setLabel(shown.label, label_);
     }
     // The Result value without its closing quote; a game without the tag keeps
     // the value of an earlier one.
-    const std::size_t p = findTag(gameText, "[Result");
+    const std::size_t p = tagsAt_[kResultAt];
     if (p != std::string_view::npos) {
         std::size_t q = gameText.find(']', p + 1);
         if (q == std::string_view::npos)
@@ -342,8 +343,7 @@ void ReplayEngine::Timer1_Timer()
         screen_.setTimer1Enabled(false);
         screen_.setTimer2Enabled(true);
         if (GameResult == "0-1" || GameResult == "1-0" || GameResult == "1/2-1/2") {
-            std::string marker = GameResult;
-            decoder_.ExtractMove(marker);
+            decoder_.ExtractMove(GameResult);
         } else if (screen_.label(ReplayLabel::Label5).empty()) {
             screen_.setLabel(ReplayLabel::Label5, kMatchFinishedText);
         }
@@ -351,34 +351,32 @@ void ReplayEngine::Timer1_Timer()
     }
 
     decoder_.SideToMove = decoder_.SideToMove == 2 ? 1 : 2;
-    // The field is copied: a failed move loads the next game, which replaces the fields.
     const FieldSpans& fields = fields_[static_cast<std::size_t>(MoveIndex)];
     const std::string& line = moveLines_[static_cast<std::size_t>(MoveIndex)];
     if (decoder_.SideToMove == 1) {
-        san_ = fields.white(line);
-        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, san_);
-        afterHalfMove(san_, false, play(san_));
+        playing_ = fields.white(line);
+        screen_.printWhiteMove(MoveIndex + FirstMoveNumber, playing_);
+        afterHalfMove(false, play());
         return;
     }
-    san_ = fields.black(line);
-    screen_.printBlackMove(san_);
-    const DecodeResult result = play(san_);
-    afterHalfMove(san_, true, result);
+    playing_ = fields.black(line);
+    screen_.printBlackMove(playing_);
+    const DecodeResult result = play();
+    afterHalfMove(true, result);
     // After a failure the next game is already loaded and keeps its MoveIndex 0;
     // after "Invalid Move" the program is ending.
     if (result != DecodeResult::Failed && result != DecodeResult::Invalid)
         ++MoveIndex;
 }
 
-DecodeResult ReplayEngine::play(const std::string& san)
+DecodeResult ReplayEngine::play()
 {
     // An empty field is no move: nothing is decoded for it.
-    if (san.empty())
+    if (playing_.empty())
         return DecodeResult::NoEffect;
-    move_ = san;
-    const DecodeResult result = decoder_.ExtractMove(move_);
+    const DecodeResult result = decoder_.ExtractMove(playing_);
     if (observer_)
-        observer_->halfMoveDecoded(san, result);
+        observer_->halfMoveDecoded(playing_, result);
     return result;
 }
 
@@ -404,7 +402,7 @@ void ReplayEngine::startPace(std::string_view gameText)
 }
 
 // The caption of the move now on the board, and the wait before the next one.
-void ReplayEngine::pacedHalfMove(const std::string& san, bool black)
+void ReplayEngine::pacedHalfMove(std::string_view san, bool black)
 {
     const std::int64_t number = std::strtoll(moveLines_[static_cast<std::size_t>(MoveIndex)].c_str(), nullptr, 10);
     const std::int64_t key = halfMoveKey(number, black);
@@ -428,19 +426,25 @@ void ReplayEngine::requestSound(int kind, SoundCause /*cause*/)
 
 void ReplayEngine::illegalMove()
 {
+    keepPlaying();
     dialogs_.message(kIllegalMoveText, MsgIcon::Critical, MsgButtons::Ok);
+    playing_ = san_;
 }
 
 void ReplayEngine::invalidMove()
 {
+    keepPlaying();
     dialogs_.message(kInvalidMoveText, MsgIcon::Critical, MsgButtons::Ok);
+    playing_ = san_;
     screen_.endProgram();
 }
 
 void ReplayEngine::decodeFailed()
 {
+    keepPlaying();
     dialogs_.message(kDecodeFailedText, MsgIcon::None, MsgButtons::Ok);
     Timer2_Timer();
+    playing_ = san_;
 }
 
 } // namespace morvane

@@ -4,15 +4,18 @@
 // Saver screen wires widgets and QTimers to it through ReplayScreen, the
 // replay tool runs it with no window.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "board_model.h"
 #include "decoder_host.h"
 #include "dialogs.h" // platform/: the one Qt-free Dialogs interface
+#include "fen.h"
 #include "game_file_reader.h"
 #include "game_index.h"
 #include "move_decoder.h"
@@ -39,7 +42,7 @@ public:
     // Game `gameNumber` stands on the board and its move lines are built.
     virtual void gameLoaded(std::int32_t /*gameNumber*/) {}
     // One White or Black field went through the decoder.
-    virtual void halfMoveDecoded(const std::string& /*san*/, DecodeResult /*result*/) {}
+    virtual void halfMoveDecoded(std::string_view /*san*/, DecodeResult /*result*/) {}
 };
 
 class ReplayEngine : private DecoderHost {
@@ -117,16 +120,24 @@ private:
     void storeSpans(const std::vector<GameSpan>& spans);
     void finishIndex();
     void showTags(std::string_view gameText);
-    DecodeResult play(const std::string& san);
+    DecodeResult play();
+    // Before a message box (which runs the event loop) or the load of another
+    // game (which rewrites the move lines), the move being played is copied
+    // aside and read from there.
+    void keepPlaying()
+    {
+        san_.assign(playing_);
+        playing_ = san_;
+    }
     void startPace(std::string_view gameText);
-    void afterHalfMove(const std::string& san, bool black, DecodeResult result)
+    void afterHalfMove(bool black, DecodeResult result)
     {
         // Inline: without captions or clocks every half-move leaves at once.
         // A failed move has loaded another game, and "Invalid Move" ends the replay.
         if (pace_.active() && result != DecodeResult::Failed && result != DecodeResult::Invalid)
-            pacedHalfMove(san, black);
+            pacedHalfMove(playing_, black);
     }
-    void pacedHalfMove(const std::string& san, bool black);
+    void pacedHalfMove(std::string_view san, bool black);
 
     quill::BoardModel& board_;
     ReplayScreen& screen_;
@@ -137,11 +148,16 @@ private:
     MoveDecoder decoder_;
     std::vector<std::string> moveLines_;
     std::vector<FieldSpans> fields_; // where each move line holds its White and Black fields
-    std::string san_;                // the field being played, kept apart from fields_
-    std::string move_;               // what the decoder consumes of it
+    std::string_view playing_;       // the field being played, in its move line
+    std::string san_;                // that field kept aside (keepPlaying)
     std::string cleaned_;            // the game's movetext, storage kept from game to game
     std::string cleanScratch_;
     std::string label_; // a tag value on its way to the screen
+    // The tags a game's start and labels read, found together (startGame).
+    enum : std::size_t { kWhiteAt, kBlackAt, kEventAt, kDateAt, kResultAt, kFenAt, kVariantAt, kTagCount };
+    static constexpr std::array<std::string_view, kTagCount> kReadTags = {"[White",  "[Black", "[Event",   "[Date",
+                                                                          "[Result", kFenTag,  kVariantTag};
+    std::array<std::size_t, kTagCount> tagsAt_{};
     KeptSetting timer2_, numOfGames_, randomSetting_, pgnFile_, timer_, showComments_, paceByClock_;
     GameFileReader gameFile_;
     std::string stampPath_; // the PGN file last loaded from, as it was then

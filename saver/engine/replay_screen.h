@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace morvane {
 
@@ -32,10 +33,10 @@ public:
     virtual void clearMoveList() = 0;
     // Prints "<moveNumber>. <san>" as a new line; when there is no room for
     // another line the screen first scrolls the list up by one line.
-    virtual void printWhiteMove(std::int32_t moveNumber, const std::string& san) = 0;
+    virtual void printWhiteMove(std::int32_t moveNumber, std::string_view san) = 0;
     // Prints Black's move on the line of the last White move, 1400 twips to the
     // right of where that print began.
-    virtual void printBlackMove(const std::string& san) = 0;
+    virtual void printBlackMove(std::string_view san) = 0;
 
     // Timers: Timer1 plays one half-move per tick (its interval is the screen's,
     // from the `Timer` setting); Timer2 loads the next game.

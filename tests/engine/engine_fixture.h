@@ -74,11 +74,11 @@ public:
         printed.clear();
         calls.emplace_back("clear");
     }
-    void printWhiteMove(std::int32_t n, const std::string& san) override
+    void printWhiteMove(std::int32_t n, std::string_view san) override
     {
-        printed.push_back(std::to_string(n) + ". " + san);
+        printed.push_back(std::to_string(n) + ". " + std::string(san));
     }
-    void printBlackMove(const std::string& san) override { printed.push_back(san); }
+    void printBlackMove(std::string_view san) override { printed.emplace_back(san); }
     void setTimer1Enabled(bool on) override { timer1 = on; }
     void setTimer2Enabled(bool on) override { timer2 = on; }
     void setTimer2Interval(std::int32_t ms) override { timer2Interval = ms; }
