@@ -1,9 +1,5 @@
 #include "move_list.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -11,6 +7,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "movetext_scan.h"
 #include "tag_value.h"
 
 namespace morvane {
@@ -21,123 +18,6 @@ bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
-
-// The first "..." at or after `from`. Movetext holds a period for every move
-// number: sixteen characters a step rather than a compare at each period.
-std::size_t findEllipsis(const std::string& s, std::size_t from)
-{
-    const char* text = s.data();
-    const std::size_t size = s.size();
-    std::size_t i = from;
-#if defined(__SSE2__)
-    const __m128i dot = _mm_set1_epi8('.');
-    const auto dots = [text, dot](std::size_t at) {
-        return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at)), dot);
-    };
-    for (; i + 18 <= size; i += 16) {
-        const int mask = _mm_movemask_epi8(_mm_and_si128(_mm_and_si128(dots(i), dots(i + 1)), dots(i + 2)));
-        if (mask != 0)
-            return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-    }
-#endif
-    for (; i + 3 <= size; ++i) {
-        if (text[i] == '.' && text[i + 1] == '.' && text[i + 2] == '.')
-            return i;
-    }
-    return std::string::npos;
-}
-
-// Where the blanks and periods of a movetext stand, one bit a character: the
-// next blank, non-blank or period is a bit scan instead of a character loop
-// that mispredicts at the end of every token.
-class CharMap {
-public:
-    void build(const std::string& s)
-    {
-        size_ = s.size();
-        const std::size_t words = size_ / 64 + 1; // bits past the end stay clear
-        blanks_.assign(words, 0);
-        dots_.assign(words, 0);
-        const char* p = s.data();
-        std::size_t i = 0;
-#if defined(__SSE2__)
-        const __m128i blank = _mm_set1_epi8(' ');
-        const __m128i dot = _mm_set1_epi8('.');
-        const auto maskOf = [](__m128i equal) {
-            return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(equal)));
-        };
-        for (; i + 16 <= size_; i += 16) {
-            const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            blanks_[i / 64] |= maskOf(_mm_cmpeq_epi8(chars, blank)) << (i % 64);
-            dots_[i / 64] |= maskOf(_mm_cmpeq_epi8(chars, dot)) << (i % 64);
-        }
-#endif
-        for (; i < size_; ++i) {
-            blanks_[i / 64] |= static_cast<std::uint64_t>(p[i] == ' ') << (i % 64);
-            dots_[i / 64] |= static_cast<std::uint64_t>(p[i] == '.') << (i % 64);
-        }
-    }
-
-    // The first blank, non-blank or period at or after `from`; npos when none.
-    std::size_t nextBlank(std::size_t from) const
-    {
-        return next(blanks_, from, false);
-    }
-    std::size_t nextNonBlank(std::size_t from) const
-    {
-        return next(blanks_, from, true);
-    }
-    std::size_t nextDot(std::size_t from) const
-    {
-        return next(dots_, from, false);
-    }
-
-    // The last period at or before `pos` (rfind); npos when none.
-    std::size_t lastDot(std::size_t pos) const
-    {
-        if (size_ == 0)
-            return std::string::npos;
-        pos = std::min(pos, size_ - 1);
-        std::size_t w = pos / 64;
-        const unsigned keep = static_cast<unsigned>(pos % 64) + 1;
-        std::uint64_t word = dots_[w] & (keep == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << keep) - 1);
-        while (word == 0) {
-            if (w == 0)
-                return std::string::npos;
-            word = dots_[--w];
-        }
-        return w * 64 + 63 - static_cast<std::size_t>(__builtin_clzll(word));
-    }
-
-    // The text was blanked from `from` up to `to`.
-    void blankRange(std::size_t from, std::size_t to)
-    {
-        for (std::size_t i = from; i < to; ++i) {
-            blanks_[i / 64] |= std::uint64_t{1} << (i % 64);
-            dots_[i / 64] &= ~(std::uint64_t{1} << (i % 64));
-        }
-    }
-
-private:
-    std::size_t next(const std::vector<std::uint64_t>& bits, std::size_t from, bool inverted) const
-    {
-        if (from >= size_)
-            return std::string::npos;
-        std::size_t w = from / 64;
-        std::uint64_t word = (inverted ? ~bits[w] : bits[w]) & (~std::uint64_t{0} << (from % 64));
-        while (word == 0) {
-            if (++w == bits.size())
-                return std::string::npos;
-            word = inverted ? ~bits[w] : bits[w];
-        }
-        const std::size_t at = w * 64 + static_cast<std::size_t>(__builtin_ctzll(word));
-        return at < size_ ? at : std::string::npos;
-    }
-
-    std::size_t size_ = 0;
-    std::vector<std::uint64_t> blanks_;
-    std::vector<std::uint64_t> dots_;
-};
 
 // First positions of the Black continuations " <n>..." in the text, kept up to
 // date while they are blanked, so that each move number does not search the
