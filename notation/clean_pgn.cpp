@@ -14,6 +14,9 @@ namespace {
 // every character against the set one call at a time).
 bool holdsEither(std::string_view s, char a, char b)
 {
+    // An empty view may have no storage at all, which memchr must never see.
+    if (s.empty())
+        return false;
     return std::memchr(s.data(), a, s.size()) != nullptr || std::memchr(s.data(), b, s.size()) != nullptr;
 }
 

@@ -157,7 +157,9 @@ void writeMoveLine(std::string& line, std::string_view number, std::string_view 
     p += digits;
     *p++ = '.';
     *p++ = ' ';
-    std::memcpy(p, white.data(), white.size());
+    // An empty field may have no storage at all, which memcpy must never see.
+    if (!white.empty())
+        std::memcpy(p, white.data(), white.size());
     p += white.size();
     if (white.size() < kFieldWidth) {
         std::memset(p, ' ', kFieldWidth - white.size());
@@ -169,7 +171,8 @@ void writeMoveLine(std::string& line, std::string_view number, std::string_view 
         std::memset(p, ' ', kFieldWidth - black.size());
         p += kFieldWidth - black.size();
     }
-    std::memcpy(p, black.data(), black.size());
+    if (!black.empty())
+        std::memcpy(p, black.data(), black.size());
 }
 
 } // namespace
